@@ -1,0 +1,15 @@
+#pragma once
+// The one order of result keys: alphabetical without regard to letter case.
+// The result list, the grid's key column and termora-lookup all sort with it.
+
+#include <string_view>
+
+namespace termora {
+
+// Negative, zero or positive like strcmp: bytes compared after case folding;
+// keys equal ignoring case are ordered by their raw bytes, so the order is total.
+int compareKeys(std::string_view a, std::string_view b);
+
+inline bool keyLess(std::string_view a, std::string_view b) { return compareKeys(a, b) < 0; }
+
+}  // namespace termora

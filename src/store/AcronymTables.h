@@ -1,0 +1,15 @@
+#pragma once
+// The compiled-in dictionary: 27 constant tables (A to Z, then other
+// initials), generated at build time from data/acronyms.txt.
+
+#include "RecordLine.h"
+#include "Tsl.h"
+
+#include <array>
+#include <span>
+
+namespace termora::data {
+
+extern const std::array<std::span<const TSL>, kLetterBucketCount> kAcronymTables;
+
+}  // namespace termora::data

@@ -1,0 +1,58 @@
+#include "RecordLine.h"
+
+#include "MatchRules.h"
+
+namespace termora {
+namespace {
+
+constexpr std::string_view kOpen = "(S:'";
+constexpr std::string_view kMiddle = "';L:'";
+constexpr std::string_view kClose = "'),";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string formatRecordLine(std::string_view key, std::string_view expansion) {
+    std::string line;
+    line.reserve(kOpen.size() + key.size() + kMiddle.size() + expansion.size() + kClose.size());
+    line.append(kOpen).append(key).append(kMiddle).append(expansion).append(kClose);
+    return line;
+}
+
+std::optional<RecordLine> parseRecordLine(std::string_view line) {
+    if (!line.starts_with(kOpen) || !line.ends_with(kClose)) return std::nullopt;
+    const std::string_view body = line.substr(kOpen.size(), line.size() - kOpen.size() - kClose.size());
+    const std::size_t middle = body.find(kMiddle);
+    if (middle == std::string_view::npos) return std::nullopt;
+    return RecordLine{std::string(body.substr(0, middle)), std::string(body.substr(middle + kMiddle.size()))};
+}
+
+std::optional<std::string> keyRuleViolation(std::string_view key) {
+    for (char c : key) {
+        if (static_cast<unsigned char>(c) < 0x20) return "key holds a control character";
+    }
+    const std::size_t stripped = StripKey(key).size();
+    if (stripped == 0) return "key is empty after stripping";
+    if (stripped > 19) return "key has more than 19 characters after stripping";
+    return std::nullopt;
+}
+
+int countMeanings(std::string_view expansion) {
+    int markers = 0;
+    for (std::size_t i = 0; i < expansion.size(); ++i) {
+        if (expansion[i] != '<') continue;
+        std::size_t j = i + 1;
+        while (j < expansion.size() && isDigit(expansion[j])) ++j;
+        if (j > i + 1 && j < expansion.size() && expansion[j] == '>') ++markers;
+    }
+    return markers == 0 ? 1 : markers;
+}
+
+int bucketOfKey(std::string_view key) {
+    if (key.empty()) return kOtherInitialsBucket;
+    const char first = lowerAsciiLetters(key.substr(0, 1))[0];
+    return (first >= 'a' && first <= 'z') ? first - 'a' : kOtherInitialsBucket;
+}
+
+}  // namespace termora

@@ -1,0 +1,38 @@
+#pragma once
+// The record-line form of dictionary entries, (S:'KEY';L:'EXPANSION'), used
+// by the data file, the record export and the add-entry tool, and the rules
+// a key must keep.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace termora {
+
+struct RecordLine {
+    std::string key;
+    std::string expansion;
+};
+
+// "(S:'" + key + "';L:'" + expansion + "'),", pieces copied byte for byte.
+std::string formatRecordLine(std::string_view key, std::string_view expansion);
+
+// The key and expansion of a record line (without its line end), or nothing
+// when the line does not have the record form.
+std::optional<RecordLine> parseRecordLine(std::string_view line);
+
+// Why a key cannot be stored, or nothing when it can: its stripped length
+// must be 1 to 19 and it may hold no control character.
+std::optional<std::string> keyRuleViolation(std::string_view key);
+
+// Meanings in an expansion, counted marker by marker ("<n>"); one for a text
+// without markers.
+int countMeanings(std::string_view expansion);
+
+// Table of a key: 0 to 25 for an initial A-Z in either case, 26 otherwise.
+int bucketOfKey(std::string_view key);
+
+constexpr int kLetterBucketCount = 27;
+constexpr int kOtherInitialsBucket = 26;
+
+}  // namespace termora

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Termora with its tests (installing what they need) and runs every test.
+#   --werror    treat compiler warnings as errors
+#   --sanitize  build in build-asan with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+dir="$TERMORA_ROOT/build"
+args=()
+for opt in "$@"; do
+  case "$opt" in
+    --werror) args+=(-DTERMORA_WERROR=ON) ;;
+    --sanitize) dir="$TERMORA_ROOT/build-asan"; args+=(-DTERMORA_SANITIZE=ON -DTERMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug) ;;
+    *) echo "test.sh: unknown option $opt" >&2; exit 2 ;;
+  esac
+done
+termora_install_packages
+termora_build "$dir" "${args[@]}"
+export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -1,0 +1,64 @@
+// The table generator must stop the build on broken data, naming file and line.
+
+#include <gtest/gtest.h>
+
+#include "RunCommand.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class GeneratorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("termora-gen-test-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    termora::testing::CommandResult generate(const std::string& content) {
+        const fs::path data = m_dir / "acronyms.txt";
+        std::ofstream(data, std::ios::binary) << content;
+        const std::string command = std::string("'") + TERMORA_GENERATOR + "' '" + data.string() + "' '" +
+                                    (m_dir / "out.cpp").string() + "' '" + (m_dir / "out.h").string() + "'";
+        return termora::testing::runCommand(command);
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(GeneratorTest, AcceptsGoodLinesWithEitherLineEnd) {
+    const auto run = generate("(S:'ABC';L:'<1> x <2> y'),\r\n(S:'3D';L:'Three Dimensional'),\n");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    std::ifstream counts(m_dir / "out.h");
+    const std::string text((std::istreambuf_iterator<char>(counts)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("kAcronymKeyCount = 2;"), std::string::npos);
+    EXPECT_NE(text.find("kAcronymMeaningCount = 3;"), std::string::npos);
+}
+
+TEST_F(GeneratorTest, RejectsBrokenLinesWithFileAndLine) {
+    const struct {
+        const char* content;
+        const char* message;
+    } cases[] = {
+        {"(S:'A';L:'x'),\r\nnot a record\r\n", "acronyms.txt:2: malformed record line"},
+        {"(S:'A';L:'x'),\r\n(S:'B';L:'y'),\r\n(S:'./';L:'z'),\r\n", "acronyms.txt:3: key \"./\": key is empty after stripping"},
+        {"(S:'ABCDEFGHIJKLMNOPQRST';L:'z'),\r\n", "acronyms.txt:1: key \"ABCDEFGHIJKLMNOPQRST\": key has more than 19"},
+        {"(S:'A';L:'it's'),\r\n", "acronyms.txt:1: apostrophe in expansion"},
+        {"(S:'A';L:''),\r\n", "acronyms.txt:1: empty expansion"},
+        {"\r\n", "acronyms.txt:1: malformed"},
+    };
+    for (const auto& c : cases) {
+        const auto run = generate(c.content);
+        EXPECT_NE(run.exitCode, 0) << c.content;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+    }
+}
+
+}  // namespace
