@@ -1,0 +1,164 @@
+#include "TSAFrm.h"
+
+#include "ui_TSAFrm.h"
+
+#include "AcronymCounts.h"
+#include "AcronymStore.h"
+#include "AppPaths.h"
+#include "DictionaryPage.h"
+#include "LinkOpener.h"
+#include "Registry.h"
+#include "StatusTexts.h"
+#include "SystemStatus.h"
+#include "TermoraConstants.h"
+#include "UserError.h"
+#include "Dialogs.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+
+#include "ui_DictionaryPage.h"
+
+// The icons are compiled into this library; a static library must register them.
+static void initTermoraResources() { Q_INIT_RESOURCE(termora); }
+
+namespace termora {
+namespace {
+
+// Captions carry the Windows line break "\r"; buttons break lines with "\n".
+QString buttonCaption(QString caption) { return caption.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+}  // namespace
+
+TSAFrm::TSAFrm(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TSAFrm>()),
+      m_timer(new QTimer(this)) {
+    initTermoraResources();
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/termora-64.png")));
+    setWindowTitle(QStringLiteral("Termora [%1/%2 Abbreviations]")
+                       .arg(data::kAcronymMeaningCount)
+                       .arg(data::kAcronymKeyCount));
+    ui->lu->setText(QString::fromLatin1(constants::kVersion));
+    ui->btnHome->setProperty("helpKeyword", QString::fromLatin1(constants::kHomePage));
+    ui->SBPanel3->setText(QString::fromLatin1(constants::kHomePage).remove(QStringLiteral("https://")).remove(QLatin1Char('/')));
+
+    m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
+
+    const auto navigation = ui->Panel2->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : navigation) {
+        connect(button, &QAbstractButton::clicked, this, [this, button] { spdFreewareClick(button); });
+    }
+    connect(ui->btnHome, &QAbstractButton::clicked, this, &TSAFrm::BClick);
+    connect(ui->Icon, &ClickableLabel::doubleClicked, this, &TSAFrm::IconDblClick);
+    connect(ui->lu, &ClickableLabel::doubleClicked, this, &TSAFrm::luDblClick);
+    connect(m_timer, &QTimer::timeout, this, &TSAFrm::Timer1Timer);
+    m_timer->start(1000);
+
+    FormCreate();
+}
+
+TSAFrm::~TSAFrm() = default;
+
+void TSAFrm::FormCreate() {
+    ui->SpeedButton6->setToolTip(buttonCaption(QStringLiteral("We need your Support to\r          \"Stay Alive\"")));
+    hidePageTabs();
+    ui->PageControl1->setCurrentWidget(ui->ABSht);
+    ui->spdFreeware->setChecked(true);
+    setNavigationCaption(ui->spdFreeware, QStringLiteral("Termora"));
+    setNavigationCaption(ui->SpeedButton1, QStringLiteral("Acronym \rSearch (OL)"));
+    setNavigationCaption(ui->SpeedButton3, QStringLiteral("Country \rCode"));
+    setNavigationCaption(ui->SpeedButton4, QStringLiteral("Currency \rCode"));
+    setNavigationCaption(ui->SpeedButton5, QStringLiteral("File \rExtension"));
+    setNavigationCaption(ui->sbMore, QStringLiteral("MORE\rSoftware"));
+    try {
+        registry::WriteUserRegString(QString::fromLatin1(constants::kRegistryKey),
+                                     QString::fromLatin1(constants::kProductNumber),
+                                     QCoreApplication::applicationFilePath());
+    } catch (const UserError& error) {
+        // The dictionary does not depend on the registry: report and go on.
+        dialogs().message(this, error.text(), Dialogs::Kind::Error);
+    }
+    ui->title->setText(QString::fromLatin1(constants::kProgramName));
+    ui->cpr->setText(QString::fromLatin1(constants::kMakerNotice));
+}
+
+void TSAFrm::hidePageTabs() {
+    QTabWidget* pages = ui->PageControl1;
+    for (int i = 0; i < pages->count(); ++i) pages->setTabVisible(i, false);
+    pages->tabBar()->hide();
+}
+
+void TSAFrm::setNavigationCaption(QAbstractButton* button, const QString& caption) {
+    button->setText(buttonCaption(caption));
+}
+
+void TSAFrm::showPage(const QString& pageName) {
+    if (auto* page = ui->PageControl1->findChild<QWidget*>(pageName)) ui->PageControl1->setCurrentWidget(page);
+}
+
+void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
+    hidePageTabs();
+    switch (sender->property("tag").toInt()) {
+        case 0: ui->PageControl1->setCurrentWidget(ui->ABSht); break;
+        case 1: ui->PageControl1->setCurrentWidget(ui->ASSht); break;
+        case 2: {
+            QTabWidget* pages = ui->PageControl1;
+            pages->setCurrentWidget(ui->CCCSht);
+            for (QWidget* page : {ui->CCCSht, ui->FBSht, ui->shtURLSE}) pages->setTabVisible(pages->indexOf(page), true);
+            pages->tabBar()->show();
+            break;
+        }
+        case 3: ui->PageControl1->setCurrentWidget(ui->CountrySht); break;
+        case 4: ui->PageControl1->setCurrentWidget(ui->CurrSht); break;
+        case 5: ui->PageControl1->setCurrentWidget(ui->FileExtSht); break;
+        case 6: ui->PageControl1->setCurrentWidget(ui->shtSupport); break;
+        case 11: ui->PageControl1->setCurrentWidget(ui->shtMore); break;
+        default: break;
+    }
+}
+
+void TSAFrm::BClick() { OpenLink(sender()->property("helpKeyword").toString()); }
+
+void TSAFrm::IconDblClick() {
+    auto* further = new TSAFrm(this);
+    further->setAttribute(Qt::WA_DeleteOnClose);
+    further->show();
+}
+
+void TSAFrm::luDblClick() { OpenLink(paths::programDir()); }
+
+void TSAFrm::Timer1Timer() {
+    const int battery = systemstatus::batteryLevel();
+    ui->SBPanel0->setText(memoryPanelText(systemstatus::memoryLoad()));
+    ui->SBPanel1->setText(powerPanelText(battery));
+    ui->SBPanel2->setText(uptimePanelText(systemstatus::tickCount()));
+}
+
+void TSAFrm::FormActivate() {
+    // The search box takes the focus only where it can: on the dictionary page.
+    if (ui->PageControl1->currentWidget() == ui->ABSht) m_dictionary->form().Find->setFocus();
+}
+
+void TSAFrm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TSAFrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_placed) return;
+    m_placed = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+}  // namespace termora

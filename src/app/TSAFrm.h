@@ -1,0 +1,55 @@
+#pragma once
+// The main window: header strip, navigation bar, the eleven pages and the
+// status bar. Every further main window (double-click on the icon) is one of
+// these too, with its own controls over the program's one dictionary.
+
+#include <QWidget>
+
+#include <memory>
+
+class QAbstractButton;
+class QTimer;
+
+namespace Ui {
+class TSAFrm;
+}
+
+namespace termora {
+
+class DictionaryPage;
+
+class TSAFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSAFrm(QWidget* owner = nullptr);
+    ~TSAFrm() override;
+
+    Ui::TSAFrm& form() { return *ui; }
+    DictionaryPage& dictionaryPage() { return *m_dictionary; }
+
+public slots:
+    void spdFreewareClick(QAbstractButton* sender);
+    void BClick();
+    void IconDblClick();
+    void luDblClick();
+    void Timer1Timer();
+    // Brings a page to the front without touching the navigation buttons.
+    void showPage(const QString& pageName);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormActivate();
+    void hidePageTabs();
+    void setNavigationCaption(QAbstractButton* button, const QString& caption);
+
+    std::unique_ptr<Ui::TSAFrm> ui;
+    DictionaryPage* m_dictionary;
+    QTimer* m_timer;
+    bool m_placed = false;
+};
+
+}  // namespace termora

@@ -1,0 +1,288 @@
+#include "DictionaryPage.h"
+
+#include "ui_DictionaryPage.h"
+
+#include "AcronymStore.h"
+#include "DictionaryText.h"
+#include "MeaningArrangement.h"
+#include "ResultGridModel.h"
+#include "ResultListModel.h"
+#include "SearchRun.h"
+#include "SearchScheduler.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTextCharFormat>
+
+#include "Dialogs.h"
+
+namespace termora {
+namespace {
+
+const QColor kMarkerColour(0, 0, 255);
+const QColor kFilterActiveColour(0, 128, 0);
+const QColor kFilterInactiveColour(128, 128, 128);
+constexpr int kListItemHeight = 13;
+constexpr int kGridKeyWidth = 90;
+constexpr int kGridExpansionWidth = 446;
+constexpr int kGridExpansionMinWidth = 200;
+
+QString counterText(const QString& inner) { return QStringLiteral("[ ") + inner + QStringLiteral(" ]"); }
+
+void setLabelColour(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::DictionaryPage>()),
+      m_store(store),
+      m_list(new ResultListModel(this)),
+      m_grid(new ResultGridModel(this)),
+      m_scheduler(new SearchScheduler([this] { DoSearch(); }, this)) {
+    ui->setupUi(this);
+    ui->K->findChild<QLineEdit*>()->setObjectName(QStringLiteral("JK"));
+    ui->K->findChild<QLineEdit*>()->setReadOnly(true);
+    setLabelColour(ui->ls, kFilterActiveColour);
+    setLabelColour(ui->NI, Qt::black);
+
+    ui->SAL->setModel(m_list);
+    ui->SAL->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->SAL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->SAL->setUniformItemSizes(true);
+    setListColumns(ui->K->value());
+
+    ui->Grid->setModel(m_grid);
+    ui->Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->Grid->setWordWrap(true);
+    ui->Grid->setTextElideMode(Qt::ElideRight);
+    ui->Grid->setSortingEnabled(true);
+    ui->Grid->sortByColumn(ResultGridModel::cAbr, Qt::AscendingOrder);
+    ui->Grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: silver; }"));
+    ui->Grid->verticalHeader()->setVisible(false);
+    ui->Grid->verticalHeader()->setDefaultSectionSize(2 * fontMetrics().height() + 6);
+    ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cAbr, kGridKeyWidth);
+    ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cExp, kGridExpansionWidth);
+    connect(ui->Grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section == ResultGridModel::cExp && size < kGridExpansionMinWidth) {
+            ui->Grid->horizontalHeader()->resizeSection(section, kGridExpansionMinWidth);
+        }
+    });
+
+    ui->Kep->setContextMenuPolicy(Qt::CustomContextMenu);
+    ui->Find->installEventFilter(this);
+
+    connect(ui->Cari, &QPushButton::clicked, this, &DictionaryPage::CariClick);
+    connect(ui->Find, &QLineEdit::textChanged, this, &DictionaryPage::FindChange);
+    connect(ui->Auto, &QCheckBox::clicked, this, &DictionaryPage::AutoClick);
+    connect(ui->m4, &QRadioButton::toggled, this, &DictionaryPage::m1Click);
+    for (int n = 0; n < LengthBuckets::kCount; ++n) {
+        QAbstractButton* button = lengthButton(n);
+        connect(button, &QAbstractButton::clicked, this, [this, button] { t1Click(button); });
+    }
+    connect(ui->K, &QSpinBox::valueChanged, this, &DictionaryPage::KClick);
+    for (QAbstractButton* style : {static_cast<QAbstractButton*>(ui->vsClassic), static_cast<QAbstractButton*>(ui->vsModern)}) {
+        connect(style, &QAbstractButton::clicked, this, [this, style] { vsClassicClick(style); });
+    }
+    connect(ui->SAL->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::SALClick);
+    connect(ui->Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DictionaryPage::GridSelectCell);
+    connect(ui->Copy, &QPushButton::clicked, this, &DictionaryPage::CopyClick);
+    connect(ui->Kep, &QWidget::customContextMenuRequested, this, &DictionaryPage::KepContextPopup);
+    connect(ui->Label4, &ClickableLabel::doubleClicked, this, &DictionaryPage::Label4Click);
+}
+
+DictionaryPage::~DictionaryPage() = default;
+
+int DictionaryPage::pendingSearches() const { return m_scheduler->pending(); }
+
+void DictionaryPage::CariClick() { m_scheduler->request(); }
+
+void DictionaryPage::FindChange() {
+    if (ui->Auto->isChecked()) CariClick();
+}
+
+void DictionaryPage::AutoClick() { ui->Find->setFocus(); }
+
+void DictionaryPage::m1Click() { ui->chkSame->setEnabled(ui->m4->isChecked()); }
+
+bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Find && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CariClick();
+        } else if (key == Qt::Key_Escape) {
+            ui->Find->clear();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DictionaryPage::DoSearch() {
+    ui->Kep->clear();
+    std::vector<const TSL*> hits;
+    {
+        // Whatever happens while matching, both presentations end consistent.
+        const auto publish = qScopeGuard([&] {
+            std::vector<std::string_view> keys;
+            keys.reserve(hits.size());
+            for (const TSL* hit : hits) keys.push_back(hit->S);
+            m_list->setKeys(std::move(keys));
+            m_grid->setRows(hits);
+            ui->Grid->sortByColumn(ResultGridModel::cAbr, Qt::AscendingOrder);
+        });
+        const QString text = ui->Find->text();
+        const auto bytes = dictionaryBytes(text);
+        if (!text.isEmpty() && bytes) {
+            SearchMethod method = SearchMethod::Exact;
+            if (ui->m2->isChecked()) method = SearchMethod::Related;
+            if (ui->m3->isChecked()) method = SearchMethod::ContainingText;
+            if (ui->m4->isChecked()) method = SearchMethod::Anagram;
+            hits = runSearch(m_store, *bytes, method, ui->chkSame->isChecked());
+        }
+    }
+    setCounter(m_list->rowCount());
+    if (m_list->rowCount() > 0 && ui->vsClassic->isChecked()) selectFirstKeyAndShow();
+    finsearch();
+}
+
+void DictionaryPage::finsearch() {
+    const auto caption = qScopeGuard([this] { ui->ls->setText(QStringLiteral("( All )")); });
+    m_buckets.rebuild(m_list->keys());
+    enableLengthButtons();
+}
+
+void DictionaryPage::t1Click(QAbstractButton* sender) {
+    m_list->clear();
+    ui->Kep->clear();
+    ui->ls->setText(QStringLiteral("( ") + sender->text() + QStringLiteral(" )"));
+    const auto& bucket = m_buckets.bucket(sender->property("tag").toInt());
+    m_list->setKeys(bucket);
+    setCounter(m_list->rowCount());
+    if (m_list->rowCount() > 0 && ui->vsClassic->isChecked()) selectFirstKeyAndShow();
+}
+
+void DictionaryPage::KClick() { setListColumns(ui->K->value()); }
+
+void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
+    const bool classic = ui->vsClassic->isChecked();
+    ui->SAL->setVisible(classic);
+    ui->Grid->setVisible(ui->vsModern->isChecked());
+    setLabelColour(ui->ls, classic ? kFilterActiveColour : kFilterInactiveColour);
+    ui->Kep->clear();
+    ui->SAL->selectionModel()->blockSignals(true);
+    ui->SAL->selectionModel()->clear();
+    ui->SAL->selectionModel()->blockSignals(false);
+    const int tag = sender->property("tag").toInt();
+    if (tag == 0) setCounter(m_list->rowCount());
+    if (tag == 1) setCounter(static_cast<int>(m_buckets.bucket(0).size()));
+    enableLengthButtons();
+}
+
+void DictionaryPage::SALClick() {
+    const QModelIndex current = ui->SAL->selectionModel()->currentIndex();
+    const bool selected = current.isValid() && ui->SAL->selectionModel()->isSelected(current);
+    if (selected && ui->vsClassic->isChecked()) {
+        const TSL* record = m_store.findKey(m_list->key(current.row()));
+        ui->Kep->setPlainText(record != nullptr ? expansionText(record->L) : QString());
+    }
+    setCounter(selected ? current.row() + 1 : 0, m_list->rowCount());
+    ArrangeMeanings();
+}
+
+void DictionaryPage::GridSelectCell() {
+    const QModelIndex current = ui->Grid->selectionModel()->currentIndex();
+    if (!current.isValid()) return;
+    ui->Kep->setPlainText(expansionText(m_grid->row(current.row())->L));
+    setCounter(current.row() + 1, static_cast<int>(m_buckets.bucket(0).size()));
+    ArrangeMeanings();
+}
+
+void DictionaryPage::ArrangeMeanings() {
+    const ArrangedMeanings arranged = arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked());
+    if (arranged.text != ui->Kep->toPlainText()) ui->Kep->setPlainText(arranged.text);
+    QTextCharFormat marker;
+    marker.setFontWeight(QFont::Bold);
+    marker.setForeground(kMarkerColour);
+    QTextCursor cursor(ui->Kep->document());
+    cursor.beginEditBlock();
+    for (const TextRange& range : arranged.markers) {
+        cursor.setPosition(range.start);
+        cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(marker);
+    }
+    cursor.endEditBlock();
+    QTextCursor start(ui->Kep->document());
+    ui->Kep->setTextCursor(start);
+    ui->Kep->verticalScrollBar()->setValue(0);
+}
+
+void DictionaryPage::CopyClick() {
+    ui->Kep->selectAll();
+    ui->Kep->copy();
+    QTextCursor end = ui->Kep->textCursor();
+    end.movePosition(QTextCursor::End);
+    ui->Kep->setTextCursor(end);
+}
+
+void DictionaryPage::KepContextPopup() { CopyClick(); }
+
+void DictionaryPage::Label4Click() {
+    setListColumns(0);
+    const auto restoreColumns = qScopeGuard([this] { setListColumns(ui->K->value()); });
+    // Each key's meanings are its markers, or one for a text without any; the
+    // count reads the stored texts, so it is the same in either view style.
+    int total = 0;
+    for (const std::string_view key : m_list->keys()) {
+        const TSL* record = m_store.findKey(key);
+        const int markers = record != nullptr ? PosCount(QStringLiteral("<"), keyText(record->L)) : 0;
+        total += markers > 0 ? markers : 1;
+    }
+    if (m_list->rowCount() > 0) {
+        ui->SAL->setCurrentIndex(m_list->index(m_list->rowCount() - 1));
+    }
+    dialogs().message(this, QString::number(total) + QStringLiteral(" Subkata"));
+}
+
+void DictionaryPage::setListColumns(int columns) {
+    // With columns the keys fill the list top to bottom, column after column,
+    // each column an equal share of the width; with none, one scrolling column.
+    QListView* list = ui->SAL;
+    const int width = list->width() - 2 * list->frameWidth();
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(columns > 0);
+    list->setGridSize(QSize(columns > 0 ? width / columns : width, kListItemHeight));
+}
+
+void DictionaryPage::selectFirstKeyAndShow() {
+    QItemSelectionModel* selection = ui->SAL->selectionModel();
+    selection->blockSignals(true);
+    selection->setCurrentIndex(m_list->index(0), QItemSelectionModel::ClearAndSelect);
+    selection->blockSignals(false);
+    SALClick();
+}
+
+void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(QString::number(count))); }
+
+void DictionaryPage::setCounter(int position, int count) {
+    ui->NI->setText(counterText(QString::number(position) + QStringLiteral(" / ") + QString::number(count)));
+}
+
+void DictionaryPage::enableLengthButtons() {
+    const bool classic = ui->vsClassic->isChecked();
+    for (int n = 0; n < LengthBuckets::kCount; ++n) lengthButton(n)->setEnabled(classic && !m_buckets.isEmpty(n));
+}
+
+QAbstractButton* DictionaryPage::lengthButton(int n) const {
+    return findChild<QAbstractButton*>(QStringLiteral("t%1").arg(n));
+}
+
+}  // namespace termora

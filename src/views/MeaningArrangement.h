@@ -1,0 +1,32 @@
+#pragma once
+// How the expansion view lays out a text: each numbered meaning on a line of
+// its own, and the markers ("<1> ", "<12>", "<123>") to be shown bold blue.
+// Positions count a line break as one character, as the text view does.
+
+#include <QList>
+#include <QString>
+
+namespace termora {
+
+struct TextRange {
+    int start = 0;
+    int length = 0;
+    bool operator==(const TextRange&) const = default;
+};
+
+struct ArrangedMeanings {
+    QString text;
+    QList<TextRange> markers;
+};
+
+// With autoArrange and a first "<" followed by a digit 1-9, a line break goes
+// before every "<" and the first line is dropped; the markers are found in
+// the result either way.
+ArrangedMeanings arrangeMeanings(const QString& text, bool autoArrange);
+
+// 1-based positions of every occurrence of pattern in text; after a hit the
+// scan goes on from the character after the hit's first character.
+QList<int> PosList(const QString& pattern, const QString& text);
+int PosCount(const QString& pattern, const QString& text);
+
+}  // namespace termora
