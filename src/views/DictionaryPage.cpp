@@ -72,6 +72,7 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     ui->Grid->verticalHeader()->setDefaultSectionSize(2 * fontMetrics().height() + 6);
     ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cAbr, kGridKeyWidth);
     ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cExp, kGridExpansionWidth);
+    ui->Grid->horizontalHeader()->setStretchLastSection(true);
     connect(ui->Grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (section == ResultGridModel::cExp && size < kGridExpansionMinWidth) {
             ui->Grid->horizontalHeader()->resizeSection(section, kGridExpansionMinWidth);
@@ -127,7 +128,7 @@ bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DictionaryPage::DoSearch() {
-    ui->Kep->clear();
+    showExpansion(QString());
     std::vector<const TSL*> hits;
     {
         // Whatever happens while matching, both presentations end consistent.
@@ -162,7 +163,7 @@ void DictionaryPage::finsearch() {
 
 void DictionaryPage::t1Click(QAbstractButton* sender) {
     m_list->clear();
-    ui->Kep->clear();
+    showExpansion(QString());
     ui->ls->setText(QStringLiteral("( ") + sender->text() + QStringLiteral(" )"));
     const auto& bucket = m_buckets.bucket(sender->property("tag").toInt());
     m_list->setKeys(bucket);
@@ -177,7 +178,7 @@ void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
     ui->SAL->setVisible(classic);
     ui->Grid->setVisible(ui->vsModern->isChecked());
     setLabelColour(ui->ls, classic ? kFilterActiveColour : kFilterInactiveColour);
-    ui->Kep->clear();
+    showExpansion(QString());
     ui->SAL->selectionModel()->blockSignals(true);
     ui->SAL->selectionModel()->clear();
     ui->SAL->selectionModel()->blockSignals(false);
@@ -192,7 +193,7 @@ void DictionaryPage::SALClick() {
     const bool selected = current.isValid() && ui->SAL->selectionModel()->isSelected(current);
     if (selected && ui->vsClassic->isChecked()) {
         const TSL* record = m_store.findKey(m_list->key(current.row()));
-        ui->Kep->setPlainText(record != nullptr ? expansionText(record->L) : QString());
+        showExpansion(record != nullptr ? expansionText(record->L) : QString());
     }
     setCounter(selected ? current.row() + 1 : 0, m_list->rowCount());
     ArrangeMeanings();
@@ -201,14 +202,14 @@ void DictionaryPage::SALClick() {
 void DictionaryPage::GridSelectCell() {
     const QModelIndex current = ui->Grid->selectionModel()->currentIndex();
     if (!current.isValid()) return;
-    ui->Kep->setPlainText(expansionText(m_grid->row(current.row())->L));
+    showExpansion(expansionText(m_grid->row(current.row())->L));
     setCounter(current.row() + 1, static_cast<int>(m_buckets.bucket(0).size()));
     ArrangeMeanings();
 }
 
 void DictionaryPage::ArrangeMeanings() {
     const ArrangedMeanings arranged = arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked());
-    if (arranged.text != ui->Kep->toPlainText()) ui->Kep->setPlainText(arranged.text);
+    if (arranged.text != ui->Kep->toPlainText()) showExpansion(arranged.text);
     QTextCharFormat marker;
     marker.setFontWeight(QFont::Bold);
     marker.setForeground(kMarkerColour);
@@ -250,6 +251,13 @@ void DictionaryPage::Label4Click() {
         ui->SAL->setCurrentIndex(m_list->index(m_list->rowCount() - 1));
     }
     dialogs().message(this, QString::number(total) + QStringLiteral(" Subkata"));
+}
+
+void DictionaryPage::showExpansion(const QString& text) {
+    // New text starts plain: the format at the caret would otherwise carry
+    // the last marker's bold blue into it.
+    ui->Kep->setCurrentCharFormat(QTextCharFormat());
+    ui->Kep->setPlainText(text);
 }
 
 void DictionaryPage::setListColumns(int columns) {

@@ -60,6 +60,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showExpansion(const QString& text);
     void setListColumns(int columns);
     void selectFirstKeyAndShow();
     void setCounter(int count);
