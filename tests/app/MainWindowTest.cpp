@@ -1,0 +1,168 @@
+// The main window over the real dictionary: start-up, navigation, further
+// windows, the status bar and the error report.
+
+#include "AcronymCounts.h"
+#include "AcronymStore.h"
+#include "AppPaths.h"
+#include "DictionaryPage.h"
+#include "RecordingLinkOpener.h"
+#include "Registry.h"
+#include "ResultListModel.h"
+#include "ScriptedDialogs.h"
+#include "TSAFrm.h"
+#include "TermoraApplication.h"
+#include "UserError.h"
+
+#include "ui_DictionaryPage.h"
+#include "ui_TSAFrm.h"
+
+#include <QTabBar>
+#include <QtTest>
+
+using termora::TSAFrm;
+
+namespace {
+
+QStringList visibleTabs(QTabWidget* pages) {
+    QStringList captions;
+    for (int i = 0; i < pages->count(); ++i) {
+        if (pages->isTabVisible(i)) captions << pages->tabText(i);
+    }
+    return captions;
+}
+
+// Throws from its event handler, as a failing handler would.
+class FailingHandler : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) throw termora::UserError("Cannot open file \"x\". No such file or directory");
+        return QObject::event(e);
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpRecordsThePathAndShowsTheDictionary() {
+        termora::testing::DialogScript dialogs;
+        TSAFrm window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& ui = window.form();
+        QCOMPARE(window.windowTitle(), QString("Termora [%1/%2 Abbreviations]")
+                                           .arg(termora::data::kAcronymMeaningCount)
+                                           .arg(termora::data::kAcronymKeyCount));
+        QCOMPARE(termora::registry::ReadUserRegString("Software\\Velmont", "16"), QCoreApplication::applicationFilePath());
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.ABSht);
+        QVERIFY(!ui.PageControl1->tabBar()->isVisible());
+        QVERIFY(ui.spdFreeware->isChecked());
+        QCOMPARE(ui.SpeedButton1->text(), QString("Acronym \nSearch (OL)"));
+        QCOMPARE(ui.SpeedButton6->toolTip(), QString("We need your Support to\n          \"Stay Alive\""));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(dialogs.messages.isEmpty());
+        for (int n = 0; n < 20; ++n) QVERIFY(window.dictionaryPage().lengthBuckets().isEmpty(n));
+    }
+
+    void extrasShowsExactlyThreeTabsUntilTheNextButton() {
+        TSAFrm window;
+        window.show();
+        auto& ui = window.form();
+        QTest::mouseClick(ui.SpeedButton2, Qt::LeftButton);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CCCSht);
+        QCOMPARE(visibleTabs(ui.PageControl1),
+                 (QStringList{"CryptoCurrency Code", "Facebook Emoticons", "URL Shortener && Expander"}));
+        QVERIFY(ui.PageControl1->tabBar()->isVisible());
+        QVERIFY(ui.SpeedButton2->isChecked());
+
+        QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
+        QCOMPARE(visibleTabs(ui.PageControl1), QStringList{});
+        QVERIFY(!ui.PageControl1->tabBar()->isVisible());
+        QVERIFY(!ui.SpeedButton2->isChecked());
+    }
+
+    void navigationButtonsBringTheirPages_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("support") << "SpeedButton6" << "shtSupport";
+        QTest::newRow("dictionary") << "spdFreeware" << "ABSht";
+        QTest::newRow("online") << "SpeedButton1" << "ASSht";
+        QTest::newRow("country") << "SpeedButton3" << "CountrySht";
+        QTest::newRow("currency") << "SpeedButton4" << "CurrSht";
+        QTest::newRow("file extension") << "SpeedButton5" << "FileExtSht";
+        QTest::newRow("more software") << "sbMore" << "shtMore";
+    }
+    void navigationButtonsBringTheirPages() {
+        QFETCH(QString, button);
+        QFETCH(QString, page);
+        TSAFrm window;
+        window.show();
+        QTest::mouseClick(window.findChild<QAbstractButton*>(button), Qt::LeftButton);
+        QCOMPARE(window.form().PageControl1->currentWidget()->objectName(), page);
+        const auto checked = window.form().Panel2->findChildren<QAbstractButton*>();
+        QCOMPARE(std::count_if(checked.begin(), checked.end(), [](auto* b) { return b->isChecked(); }), 1);
+    }
+
+    void furtherWindowsShareTheDictionaryAndOutliveNothing() {
+        auto* first = new TSAFrm;
+        first->show();
+        QTest::mouseDClick(first->form().Icon, Qt::LeftButton);
+        auto windows = first->findChildren<TSAFrm*>();
+        QCOMPARE(windows.size(), 1);
+        TSAFrm* further = windows.first();
+        QVERIFY(further->isVisible());
+
+        // Both search the one store; closing the further window frees nothing the first uses.
+        further->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto& page = first->dictionaryPage();
+        page.form().Find->setText("ram");
+        page.CariClick();
+        QCoreApplication::processEvents();
+        QVERIFY(page.resultList().rowCount() > 0);
+        QCOMPARE(termora::AcronymStore::builtIn().keyIndex(0).size(), termora::AcronymStore::builtIn().table(0).size());
+        delete first;
+    }
+
+    void versionLabelOpensTheProgramFolder() {
+        termora::testing::LinkRecorder links;
+        TSAFrm window;
+        QTest::mouseDClick(window.form().lu, Qt::LeftButton);
+        QCOMPARE(links.opened, QStringList{termora::paths::programDir()});
+        QTest::mouseClick(window.form().btnHome, Qt::LeftButton);
+        QCOMPARE(links.opened.size(), 2);
+        QVERIFY(links.opened[1].startsWith("https://"));
+    }
+
+    void statusBarRefreshes() {
+        TSAFrm window;
+        auto& ui = window.form();
+        QCOMPARE(ui.SBPanel2->text(), QString("System Uptime : -"));
+        window.Timer1Timer();
+        QVERIFY(ui.SBPanel0->text().startsWith("Memory Usage : "));
+        QVERIFY(ui.SBPanel1->text().startsWith("Power : "));
+        QVERIFY(ui.SBPanel2->text().contains(" Day(s) "));
+    }
+
+    void errorsReachTheErrorReport() {
+        termora::testing::DialogScript dialogs;
+        FailingHandler handler;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&handler, &event);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QString("Cannot open file \"x\". No such file or directory"));
+        QCOMPARE(dialogs.messages[0].kind, termora::Dialogs::Kind::Error);
+    }
+};
+
+int main(int argc, char** argv) {
+    termora::TermoraApplication app(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
