@@ -7,6 +7,7 @@
 #include "AppPaths.h"
 #include "DictionaryPage.h"
 #include "LinkOpener.h"
+#include "MaintenanceTools.h"
 #include "Registry.h"
 #include "StatusTexts.h"
 #include "SystemStatus.h"
@@ -49,6 +50,7 @@ TSAFrm::TSAFrm(QWidget* owner)
     ui->SBPanel3->setText(QString::fromLatin1(constants::kHomePage).remove(QStringLiteral("https://")).remove(QLatin1Char('/')));
 
     m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
+    m_tools = new MaintenanceTools(*m_dictionary, AcronymStore::builtIn());
 
     const auto navigation = ui->Panel2->findChildren<QAbstractButton*>();
     for (QAbstractButton* button : navigation) {

@@ -17,6 +17,7 @@ class TSAFrm;
 namespace termora {
 
 class DictionaryPage;
+class MaintenanceTools;
 
 class TSAFrm : public QWidget {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
 
     Ui::TSAFrm& form() { return *ui; }
     DictionaryPage& dictionaryPage() { return *m_dictionary; }
+    MaintenanceTools& maintenanceTools() { return *m_tools; }
 
 public slots:
     void spdFreewareClick(QAbstractButton* sender);
@@ -48,6 +50,7 @@ private:
 
     std::unique_ptr<Ui::TSAFrm> ui;
     DictionaryPage* m_dictionary;
+    MaintenanceTools* m_tools;
     QTimer* m_timer;
     bool m_placed = false;
 };

@@ -1,0 +1,56 @@
+// A complete search run into the dictionary page's widgets: matching, both
+// presentations filled and sorted, the first key shown, the length buckets,
+// and the page laid out and painted (offscreen).
+
+#include "AcronymStore.h"
+#include "DictionaryPage.h"
+
+#include "ui_DictionaryPage.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+termora::DictionaryPage& page() {
+    static termora::DictionaryPage instance(termora::AcronymStore::builtIn());
+    static const bool shown = [] {
+        instance.show();
+        return true;
+    }();
+    (void)shown;
+    return instance;
+}
+
+void searchRun(benchmark::State& state, const char* method, const char* text) {
+    auto& p = page();
+    p.findChild<QRadioButton*>(method)->setChecked(true);
+    p.form().Find->setText(text);
+    for (auto _ : state) {
+        p.DoSearch();
+        QCoreApplication::processEvents();
+        p.repaint();
+    }
+    state.counters["hits"] = static_cast<double>(p.lengthBuckets().bucket(0).size());
+}
+
+void BM_TypicalExact(benchmark::State& s) { searchRun(s, "m1", "ram"); }
+void BM_ThousandsRelated(benchmark::State& s) { searchRun(s, "m2", "a"); }
+void BM_FullListing(benchmark::State& s) { searchRun(s, "m1", "27041995"); }
+
+BENCHMARK(BM_TypicalExact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThousandsRelated)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullListing)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

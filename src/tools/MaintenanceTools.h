@@ -1,0 +1,32 @@
+#pragma once
+// The maintainers' hidden tools on the dictionary page: the full-listing
+// code, the record export of a letter table and the add-entry dialogs.
+
+#include <QObject>
+
+namespace termora {
+
+class AcronymStore;
+class DictionaryPage;
+
+class MaintenanceTools : public QObject {
+    Q_OBJECT
+public:
+    MaintenanceTools(DictionaryPage& page, const AcronymStore& store);
+
+public slots:
+    // Puts the full-listing code into the search box (the labels of several pages).
+    void Label1Click();
+    // Right-click on the counter: shows or hides the export button.
+    void NIContextPopup();
+    // Writes the record lines of the chosen letter table to SA.txt.
+    void Button3Click();
+    // Right-click on "&Expansion :": appends a typed entry to New.txt.
+    void Label3ContextPopup();
+
+private:
+    DictionaryPage& m_page;
+    const AcronymStore& m_store;
+};
+
+}  // namespace termora

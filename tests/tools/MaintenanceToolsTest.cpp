@@ -1,0 +1,187 @@
+// The maintainers' tools: full-listing code, record export, add-entry dialogs.
+
+#include "AcronymStore.h"
+#include "DictionaryPage.h"
+#include "FixtureStore.h"
+#include "MaintenanceTools.h"
+#include "RecordExport.h"
+#include "ResultGridModel.h"
+#include "ResultListModel.h"
+#include "ScriptedDialogs.h"
+#include "TextFile.h"
+#include "UserError.h"
+
+#include "ui_DictionaryPage.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using termora::DictionaryPage;
+using termora::MaintenanceTools;
+
+namespace {
+
+void rightClick(QWidget* widget) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+class MaintenanceToolsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<DictionaryPage> m_page;
+    MaintenanceTools* m_tools = nullptr;
+
+    QString newTxt() const { return termora::tools::newEntriesPath(); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+    }
+    void init() {
+        m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
+        m_tools = new MaintenanceTools(*m_page, termora::fixture::store());
+        QFile::remove(newTxt());
+        QDir(newTxt()).removeRecursively();
+        QFile::remove(termora::tools::exportPath());
+    }
+    void cleanup() {
+        m_page.reset();
+        QFile::remove(newTxt());
+        QDir(newTxt()).removeRecursively();
+    }
+
+    void fullListingCodeGoesIntoTheSearchBoxOnce() {
+        auto& ui = m_page->form();
+        ui.Auto->setChecked(true);
+        QTest::mouseClick(ui.Label1, Qt::LeftButton);
+        QCOMPARE(ui.Find->text(), QString("27041995"));
+        QCOMPARE(m_page->pendingSearches(), 1);
+        m_tools->Label1Click();  // the code is already there: no second search
+        QCOMPARE(m_page->pendingSearches(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_page->resultList().rowCount(), termora::fixture::store().recordCount());
+        QCOMPARE(m_page->resultGrid().rowCount(), termora::fixture::store().recordCount());
+
+        ui.Auto->setChecked(false);
+        ui.Find->clear();
+        m_tools->Label1Click();
+        QCOMPARE(m_page->pendingSearches(), 0);  // without Auto Search only the text changes
+    }
+
+    void fullListingOverTheRealDictionary() {
+        DictionaryPage page(termora::AcronymStore::builtIn());
+        auto& ui = page.form();
+        const int all = termora::AcronymStore::builtIn().recordCount();
+        ui.Find->setText("27041995");
+        page.DoSearch();
+        QCOMPARE(page.resultList().rowCount(), all);
+        QCOMPARE(page.resultGrid().rowCount(), all);
+        QCOMPARE(ui.NI->text(), QString("[ 1 / %1 ]").arg(all));
+        ui.Find->setText("27041995 ");
+        page.DoSearch();
+        QVERIFY(page.resultList().rowCount() < all);
+    }
+
+    void counterRightClickTogglesTheExportButton() {
+        auto& ui = m_page->form();
+        QVERIFY(ui.Button3->isHidden());
+        rightClick(ui.NI);
+        QVERIFY(!ui.Button3->isHidden());
+        rightClick(ui.NI);
+        QVERIFY(ui.Button3->isHidden());
+        QVERIFY(ui.Kar->isHidden());
+        QCOMPARE(ui.Kar->currentText(), QString("A"));
+    }
+
+    void exportWritesTableAByteForByte() {
+        m_tools->Button3Click();
+        const QByteArray written = fileBytes(m_home.filePath("SA.txt"));
+        const auto lines = termora::textfile::splitLines(written);
+        QCOMPARE(lines.size(), qsizetype(termora::fixture::store().table(0).size()));
+        QVERIFY(written.startsWith("(S:'AbL [1]';L:'Arbeitsgemeinschaft B\xe4uerliche Landwirtschaft eV (Germany)'),\r\n"));
+        QVERIFY(written.endsWith("'),\r\n"));
+        QVERIFY(!written.contains("3DES"));  // never the table of other initials
+        QCOMPARE(m_page->form().EL->count(), lines.size());
+    }
+
+    void exportFailureReportsTheFileAndKeepsTheLines() {
+        QVERIFY(QDir(m_home.path()).mkdir("SA.txt"));  // a directory cannot be written as a file
+        try {
+            m_tools->Button3Click();
+            QFAIL("no error");
+        } catch (const termora::UserError& e) {
+            QVERIFY2(e.text().startsWith("Cannot create file \"" + m_home.filePath("SA.txt") + "\". "), qPrintable(e.text()));
+        }
+        QCOMPARE(m_page->form().EL->count(), qsizetype(termora::fixture::store().table(0).size()));
+        QDir(m_home.filePath("SA.txt")).removeRecursively();
+    }
+
+    void addEntryAppendsRecordLines_data() {
+        QTest::addColumn<QStringList>("answers");  // key, expansion; a missing answer is Cancel
+        QTest::addColumn<QByteArray>("before");    // "<missing>" for no file
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("first entry creates the file")
+            << QStringList{"XER", "XML Encoding Rules"} << QByteArray("<missing>")
+            << QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n");
+        QTest::newRow("second entry is appended")
+            << QStringList{"RAM", "Random Access Memory"} << QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n")
+            << QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n(S:'RAM';L:'Random Access Memory'),\r\n");
+        QTest::newRow("apostrophes stay single") << QStringList{"I'M", "It's Me"} << QByteArray("<missing>")
+                                                 << QByteArray("(S:'I'M';L:'It's Me'),\r\n");
+        QTest::newRow("cancel still rewrites with CR LF")
+            << QStringList{} << QByteArray("a\nb") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("cancel creates an empty file") << QStringList{} << QByteArray("<missing>") << QByteArray();
+        QTest::newRow("empty key adds nothing") << QStringList{"", "x"} << QByteArray("<missing>") << QByteArray();
+    }
+    void addEntryAppendsRecordLines() {
+        QFETCH(QStringList, answers);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        if (before != "<missing>") termora::textfile::save(newTxt(), before);
+        termora::testing::DialogScript dialogs;
+        for (const QString& answer : answers) dialogs.inputAnswers.enqueue(answer);
+        rightClick(m_page->form().Label3);
+        QCOMPARE(dialogs.inputs.size(), 2);  // the second box comes even after a cancel
+        QCOMPARE(dialogs.inputs[0].caption, QString("Tambah Data"));
+        QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
+        QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
+        QCOMPARE(fileBytes(newTxt()), after);
+    }
+
+    void unreadableEntriesFileStopsBeforeAnyDialog() {
+        QVERIFY(QDir().mkpath(newTxt()));
+        termora::testing::DialogScript dialogs;
+        try {
+            m_tools->Label3ContextPopup();
+            QFAIL("no error");
+        } catch (const termora::UserError& e) {
+            QVERIFY2(e.text().startsWith("Cannot open file \"" + newTxt() + "\". "), qPrintable(e.text()));
+        }
+        QVERIFY(dialogs.inputs.isEmpty());
+    }
+
+    void entryOutsideTheCodePageIsRefusedAndTheFileKept() {
+        termora::textfile::save(newTxt(), "(S:'XER';L:'XML Encoding Rules'),\r\n");
+        termora::testing::DialogScript dialogs;
+        dialogs.inputAnswers << QString::fromUtf8("\xe6\x97\xa5") << "Japan";
+        QVERIFY_THROWS_EXCEPTION(termora::UserError, m_tools->Label3ContextPopup());
+        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+    }
+};
+
+QTEST_MAIN(MaintenanceToolsTest)
+#include "MaintenanceToolsTest.moc"
