@@ -10,6 +10,7 @@
 #include "SupportData.h"
 #include "SupportLinks.h"
 #include "SupportPage.h"
+#include "SupportTestHelpers.h"
 #include "TermoraConstants.h"
 #include "UserError.h"
 
@@ -30,15 +31,6 @@ using namespace termora;
 using namespace termora::testing;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& page, const char* name) {
-    T* found = page.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
-
-void click(QWidget& page, const char* name) { QTest::mouseClick(child<QWidget>(page, name), Qt::LeftButton); }
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);

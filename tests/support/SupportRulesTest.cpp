@@ -3,15 +3,16 @@
 #include "DonationSwitch.h"
 #include "Registry.h"
 #include "SupportLinks.h"
+#include "SupportTestHelpers.h"
 #include "TermoraConstants.h"
 #include "UserError.h"
 
-#include <QSettings>
 #include <QUrlQuery>
 #include <QtTest>
 
 using namespace termora;
 using namespace termora::support;
+using termora::testing::storeSwitch;
 
 namespace {
 
@@ -23,12 +24,6 @@ QStringList queryKeys(const QString& address) {
 
 QString queryValue(const QString& address, const QString& key) {
     return QUrlQuery(QUrl(address)).queryItemValue(key);
-}
-
-void storeSwitch(const QVariant& value) {
-    QSettings raw(registry::storePath(), QSettings::IniFormat);
-    if (value.isValid()) raw.setValue("Software/Velmont/Support/16", value);
-    else raw.remove("Software/Velmont/Support/16");
 }
 
 }  // namespace

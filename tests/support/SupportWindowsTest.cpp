@@ -9,13 +9,13 @@
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "SupportLinks.h"
+#include "SupportTestHelpers.h"
 #include "SupportWindows.h"
 #include "TermoraConstants.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -26,20 +26,7 @@ namespace {
 
 const QString kSupportKey = "Software\\Velmont\\Support";
 
-void storeSwitch(const QVariant& value) {
-    QSettings raw(registry::storePath(), QSettings::IniFormat);
-    if (value.isValid()) raw.setValue("Software/Velmont/Support/16", value);
-    else raw.remove("Software/Velmont/Support/16");
-}
-
 QString storedSwitch() { return registry::ReadUserRegString(kSupportKey, "16"); }
-
-template <typename T>
-T* child(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 }  // namespace
 
