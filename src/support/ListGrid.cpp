@@ -1,14 +1,20 @@
 #include "ListGrid.h"
 
+#include <QAbstractProxyModel>
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTableView>
 
 namespace termora::support {
 
-QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns) {
+QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns, QAbstractProxyModel* sorter) {
     auto* model = new QStandardItemModel(0, static_cast<int>(columns.size()), &view);
-    view.setModel(model);
+    if (sorter != nullptr) {
+        sorter->setSourceModel(model);
+        view.setModel(sorter);
+    } else {
+        view.setModel(model);
+    }
     view.setShowGrid(true);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setSelectionMode(QAbstractItemView::ExtendedSelection);

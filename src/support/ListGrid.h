@@ -6,11 +6,12 @@
 #include "GridText.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
-#include <QString>
 
+class QAbstractProxyModel;
 class QStandardItemModel;
 class QTableView;
 
@@ -21,8 +22,10 @@ struct GridColumn {
     int width = 0;  // 0: the column is hidden
 };
 
-// Gives the view a model with these columns; returns the model.
-QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns);
+// Gives the view a model with these columns, shown through `sorter` when
+// one is given; returns the model.
+QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns,
+                                  QAbstractProxyModel* sorter = nullptr);
 
 // Appends the rows, one item per field (fields beyond the columns are dropped).
 void appendRows(QStandardItemModel& model, const GridRows& rows);

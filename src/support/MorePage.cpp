@@ -11,10 +11,32 @@
 #include "TermoraConstants.h"
 #include "ui_MorePage.h"
 
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
 using namespace termora;
 using namespace termora::support;
+
+namespace {
+
+// A click on a column title sorts by it: names and descriptions ignoring
+// case, versions in version order, ratings as numbers.
+class MoreSortModel : public QSortFilterProxyModel {
+public:
+    explicit MoreSortModel(QObject* parent) : QSortFilterProxyModel(parent) {
+        setSortCaseSensitivity(Qt::CaseInsensitive);
+    }
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        if (left.column() == kMoreVersion) return versionLess(left.data().toString(), right.data().toString());
+        if (left.column() == kMoreRating) return left.data().toString().toInt() < right.data().toString().toInt();
+        return QSortFilterProxyModel::lessThan(left, right);
+    }
+};
+
+}  // namespace
 
 TMoreSoftwarePage::TMoreSoftwarePage(QWidget* parent) : TMoreSoftwarePage(moreSoftwareLines(), parent) {}
 
@@ -27,7 +49,11 @@ TMoreSoftwarePage::TMoreSoftwarePage(QStringList lines, QWidget* parent)
                                           {QStringLiteral("Rating"), 100},
                                           {QStringLiteral("Download Link"), 0},
                                           {QStringLiteral("ID"), 0},
-                                          {QStringLiteral("Share Link"), 0}});
+                                          {QStringLiteral("Share Link"), 0}},
+                            new MoreSortModel(this));
+    // Rows come in version order; the titles sort only when clicked.
+    ui->nxMore->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    ui->nxMore->setSortingEnabled(true);
     ui->nxMore->setItemDelegateForColumn(kMoreRating, new StarRatingDelegate(ui->nxMore));
     connect(ui->nxMore->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TMoreSoftwarePage::nxMoreSelectCell);
