@@ -18,4 +18,24 @@ inline constexpr const char* kMakerNotice = "Free acronym dictionary - termora.e
 inline constexpr const char* kRegistryKey = "Software\\Velmont";
 inline constexpr const char* kSupportRegistryKey = "Software\\Velmont\\Support";
 
+// Termora's own pages.
+inline constexpr const char* kFanPage = "https://termora.example/fanpage";
+inline constexpr const char* kForum = "https://termora.example/forum";
+inline constexpr const char* kDownloadLink = "https://termora.example/download";
+inline constexpr const char* kDonatePage = "https://termora.example/donate";
+// The Payeer amount links: this prefix followed by the amount in dollars.
+inline constexpr const char* kPayeerDonatePrefix = "https://termora.example/donate/payeer?amount=";
+
+// Donation accounts and wallets: empty until real ones exist.
+inline constexpr const char* kBitcoinAddress = "";
+inline constexpr const char* kLitecoinAddress = "";
+inline constexpr const char* kDogecoinAddress = "";
+inline constexpr const char* kMobileTopUpNumber = "";
+inline constexpr const char* kCoinPaymentsMerchant = "";
+inline constexpr const char* kSkrillAccount = "";
+// Fixed payment descriptions, already in address form.
+inline constexpr const char* kPaymentItemName = "Termora%20Donation";
+inline constexpr const char* kPaymentDetailDescription = "Donation%20for";
+inline constexpr const char* kPaymentDetailText = "Termora%20Development";
+
 }  // namespace termora::constants

@@ -1,0 +1,38 @@
+#include "IntEdit.h"
+
+#include "IntEditValue.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace {
+
+// The characters the edit accepts when typed: backspace, carriage return,
+// the two signs and the digits.
+bool isAcceptedCharacter(QChar c) {
+    return c == QChar(8) || c == QChar(13) || c == u'+' || c == u'-' || (c >= u'0' && c <= u'9');
+}
+
+// Keys that produce no typed character in the sense of the filter: they move,
+// delete or leave the field and are handled as usual.
+bool producesNoCharacter(const QKeyEvent& event) {
+    return event.text().isEmpty() || event.key() == Qt::Key_Escape || event.key() == Qt::Key_Delete;
+}
+
+}  // namespace
+
+TIntEdit::TIntEdit(QWidget* parent) : QLineEdit(parent) {}
+
+qint64 TIntEdit::Value() const { return termora::intedit::valueOf(text().toStdString()); }
+
+void TIntEdit::setValue(qint64 value) { setText(QString::fromStdString(termora::intedit::textOf(value))); }
+
+void TIntEdit::keyPressEvent(QKeyEvent* event) {
+    if (producesNoCharacter(*event) || isAcceptedCharacter(event->text().front())) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QApplication::beep();
+    emit characterRejected(event->text().front());
+}

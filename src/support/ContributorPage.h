@@ -1,0 +1,45 @@
+#pragma once
+// The content of the main window's contributor page (shtContrib): the people
+// and projects whose data Termora ships, with a detail panel for the
+// selected row.
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QStandardItemModel;
+
+namespace Ui {
+class TContributorPage;
+}
+
+class TContributorPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // `lines`: the tab-separated contributor lines (the shipped list unless
+    // given).
+    explicit TContributorPage(QWidget* parent = nullptr);
+    TContributorPage(QStringList lines, QWidget* parent);
+    ~TContributorPage() override;
+
+    // Fills the grid once per run: writes the lines to "Contributor.txt" in
+    // the temporary directory and reads the file back. Throws UserError when
+    // the file cannot be written or read; the next call tries again.
+    void loadContributors();
+
+signals:
+    // Asks the frame to bring a page to the front ("shtSupport").
+    void pageRequested(const QString& pageObjectName);
+
+private slots:
+    void nxContributorSelectCell();
+    void VisitURL2();
+    void btnHTSUClick();
+
+private:
+    std::unique_ptr<Ui::TContributorPage> ui;
+    QStringList m_lines;
+    QStandardItemModel* m_model = nullptr;
+};

@@ -1,0 +1,75 @@
+#include "DonateWindow.h"
+
+#include "Dialogs.h"
+#include "DonationSwitch.h"
+#include "LinkKeyword.h"
+#include "SupportLinks.h"
+#include "TermoraConstants.h"
+#include "ui_DonateForm.h"
+
+#include <QScreen>
+#include <QShowEvent>
+
+using namespace termora;
+using namespace termora::support;
+
+TfrmDonate::TfrmDonate(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmDonate>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    setKeyword(ui->FB28, QString::fromLatin1(constants::kFanPage));
+    setKeyword(ui->Image2, facebookShareAddress());
+    setKeyword(ui->Image3, twitterShareAddress());
+    setKeyword(ui->Label3, QString::fromLatin1(kWalletSignUp));
+    setKeyword(ui->Button2, QString::fromLatin1(constants::kDonatePage));
+
+    connect(ui->Image2, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
+    connect(ui->Image3, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
+    connect(ui->Button2, &QPushButton::clicked, this, &TfrmDonate::Button2Click);
+    connect(ui->FB28, &QPushButton::clicked, this, &TfrmDonate::BClick);
+    connect(ui->Label3, &TLinkLabel::clicked, this, &TfrmDonate::BClick);
+    connect(ui->Image4, &QPushButton::clicked, this, &TfrmDonate::Image4Click);
+    connect(ui->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);
+}
+
+TfrmDonate::~TfrmDonate() = default;
+
+void TfrmDonate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    // Centred on the desktop: at start-up the main window is not shown yet.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TfrmDonate::FormShow() {
+    // Button captions take "&" as an accelerator mark, so the keyword goes
+    // into the check box doubled; labels and the title show it as it is.
+    const QString doubled = doubledAmpersands(m_helpKeyword);
+    setWindowTitle(windowTitle().replace(QStringLiteral("%s"), m_helpKeyword));
+    ui->Label1->setText(ui->Label1->text().replace(QStringLiteral("%s"), m_helpKeyword));
+    ui->Label11->setText(ui->Label11->text().replace(QStringLiteral("%s"), m_helpKeyword));
+    ui->chkShow->setText(ui->chkShow->text().replace(QStringLiteral("%s"), doubled));
+    ui->chkShow->setChecked(readShowSwitch(m_tag));
+}
+
+void TfrmDonate::FormClose() { writeShowSwitch(m_tag, ui->chkShow->isChecked()); }
+
+void TfrmDonate::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TfrmDonate::imgPaypalClick() { openKeywordOf(sender()); }
+void TfrmDonate::Button2Click() { openKeywordOf(sender()); }
+void TfrmDonate::BClick() { openKeywordOf(sender()); }
+
+void TfrmDonate::Image4Click() {
+    dialogs().input(this, QStringLiteral("Support Us"),
+                    QStringLiteral("If you want to Support Our Software Development, you can Send a Donation to Our "
+                                   "BitCoin Address\r\rThanks!"),
+                    QString::fromLatin1(constants::kBitcoinAddress));
+}
+
+void TfrmDonate::Button1Click() { close(); }

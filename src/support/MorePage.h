@@ -1,0 +1,41 @@
+#pragma once
+// The content of the main window's more-software page (shtMore): free
+// programs for Termora's users, with a detail panel and a download button.
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QStandardItemModel;
+
+namespace Ui {
+class TMoreSoftwarePage;
+}
+
+class TMoreSoftwarePage : public QWidget {
+    Q_OBJECT
+
+public:
+    // `lines`: the tab-separated program lines (the shipped list unless given).
+    explicit TMoreSoftwarePage(QWidget* parent = nullptr);
+    TMoreSoftwarePage(QStringList lines, QWidget* parent);
+    ~TMoreSoftwarePage() override;
+
+    // The loader the navigation runs each time the page is chosen: when the
+    // grid is empty, writes the lines to "more.txt" in the temporary
+    // directory, reads the file back, drops Termora's own row and sorts by
+    // version, newest first. Throws UserError when the file cannot be written
+    // or read; the grid stays empty and the next call tries again.
+    void loadMoreSoftware();
+
+private slots:
+    void nxMoreSelectCell();
+    void msDownloadClick();
+    void chkShareClick();
+
+private:
+    std::unique_ptr<Ui::TMoreSoftwarePage> ui;
+    QStringList m_lines;
+    QStandardItemModel* m_model = nullptr;
+};

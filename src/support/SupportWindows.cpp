@@ -1,0 +1,22 @@
+#include "SupportWindows.h"
+
+#include "AboutWindow.h"
+#include "Dialogs.h"
+#include "DonateWindow.h"
+#include "TermoraConstants.h"
+
+namespace termora::support {
+
+void openDonationWindow(QWidget* parent) {
+    TfrmDonate window(parent);
+    window.setHelpKeyword(QString::fromLatin1(constants::kProgramName));
+    window.setTag(QByteArray(constants::kProductNumber).toInt());
+    dialogs().exec(window);
+}
+
+void openAboutWindow(QWidget* parent) {
+    TfrmAbout window(parent);
+    dialogs().exec(window);
+}
+
+}  // namespace termora::support

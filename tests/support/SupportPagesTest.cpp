@@ -1,0 +1,269 @@
+// The support, contributor and more-software pages on real widgets.
+
+#include "ContributorPage.h"
+#include "GridText.h"
+#include "IntEdit.h"
+#include "LinkLabel.h"
+#include "MorePage.h"
+#include "RecordingLinkOpener.h"
+#include "ScriptedDialogs.h"
+#include "SupportData.h"
+#include "SupportLinks.h"
+#include "SupportPage.h"
+#include "SupportTestHelpers.h"
+#include "TermoraConstants.h"
+#include "UserError.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace termora;
+using namespace termora::testing;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList column(QTableView& grid, int column) {
+    QStringList values;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) values.append(grid.model()->index(row, column).data().toString());
+    return values;
+}
+
+// A temporary directory of its own for every test, through TMPDIR.
+class TempDirScope {
+public:
+    TempDirScope() { qputenv("TMPDIR", dir.path().toLocal8Bit()); }
+    ~TempDirScope() { qunsetenv("TMPDIR"); }
+    QString file(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+const QStringList kPrograms = {
+    "Termora\t2016.08\tThis program\t5\thttp://own\t0\t",
+    "Tom & Jerry\t2016.06\tCats & mice\t4\thttp://tj/download\t1\t",
+    "Sharer\t2016.12\tHas a share link\t3\thttp://sharer/download\t2\thttp://sharer/share",
+    "Termora\t2015.01\tListed twice\t5\thttp://own2\t0\t",
+    "alpha\t2014.01\tLower-case name\t3\thttp://alpha\t3\t",
+};
+
+}  // namespace
+
+class SupportPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paymentAmounts_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("amountKey");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("amount");
+        const std::pair<const char*, const char*> services[] = {{"imgCP", "amCP"}, {"btnSkrill", "amSkrill"}};
+        for (const auto& [button, field] : services) {
+            const QString key = QString(button) == "imgCP" ? "amountf" : "amount";
+            QTest::addRow("%s 0", button) << button << field << key << "0" << "5" << "5";
+            QTest::addRow("%s 12", button) << button << field << key << "12" << "12" << "12";
+            QTest::addRow("%s empty", button) << button << field << key << "" << "5" << "5";
+            QTest::addRow("%s 5-5", button) << button << field << key << "5-5" << "5" << "5";
+            QTest::addRow("%s hex pasted", button) << button << field << key << "$1F" << "$1F" << "31";
+            QTest::addRow("%s text pasted", button) << button << field << key << "5&merchant=x" << "5" << "5";
+        }
+    }
+    void paymentAmounts() {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, amountKey);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, amount);
+        LinkRecorder links;
+        TSupportPage page;
+        auto* edit = child<TIntEdit>(page, qPrintable(field));
+        QCOMPARE(edit->Value(), 5);
+        edit->setText(typed);
+        child<QPushButton>(page, qPrintable(button))->click();
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(links.opened.size(), 1);
+        const QUrlQuery query(QUrl(links.opened[0]));
+        QCOMPARE(query.queryItemValue(amountKey), amount);
+        QCOMPARE(query.queryItems().size(), button == "imgCP" ? 9 : 7);
+    }
+
+    void linksOfThePage() {
+        LinkRecorder links;
+        TSupportPage page;
+        for (const char* name : {"Image2", "Image5", "Image4", "Image3", "lblWallet", "lblCPSignUp", "lblPayeerSignUp",
+                                 "lblSkrillSignUp", "btnPayeer1", "btnPayeer5", "btnPayeer10", "btnPayeer20",
+                                 "btnPayeer30", "btnPayeer50", "btnPayeer100"}) {
+            child<QWidget>(page, name)->show();  // the tabs are not all shown
+            click(page, name);
+        }
+        QCOMPARE(links.opened,
+                 (QStringList{support::facebookShareAddress(), support::twitterShareAddress(),
+                              support::alternativeToAddress(), constants::kFanPage, support::kWalletSignUp,
+                              support::kCoinPaymentsSignUp, support::kPayeerSignUp, support::kSkrillSignUp,
+                              support::payeerAddress(1), support::payeerAddress(5), support::payeerAddress(10),
+                              support::payeerAddress(20), support::payeerAddress(30), support::payeerAddress(50),
+                              support::payeerAddress(100)}));
+    }
+
+    void copyButtonsBoxesAndTheWayToTheContributors() {
+        DialogScript script;
+        TSupportPage page;
+        const std::pair<const char*, const char*> wallets[] = {{"suBTC", "subBTC"}, {"suLTC", "subLTC"}, {"suDOGE", "subDOGE"}};
+        for (const auto& [fieldName, buttonName] : wallets) {
+            child<QLineEdit>(page, fieldName)->setText(QString("wallet of ") + fieldName);
+            child<QPushButton>(page, buttonName)->click();
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("wallet of ") + fieldName);
+        }
+
+        child<QPushButton>(page, "Image7")->click();
+        QCOMPARE(script.inputs.size(), 1);
+        QCOMPARE(script.inputs[0].caption, QString("Support Us"));
+        QCOMPARE(script.inputs[0].prompt, QString("If you live in \"Indonesia\" and want to support our Software "
+                                                  "Development.\r\rYou can send a Donation to Our \"Tri\" Modem Number :"));
+
+        click(page, "btnDInfo");
+        QCOMPARE(script.messages.size(), 1);
+        QVERIFY(script.messages[0].text.startsWith("Your Donation will be used to :\r\r1. Keep our Software"));
+        QVERIFY(script.messages[0].text.contains("2. Buy our own Domain && Web Hosting\r"));
+        QCOMPARE(script.messages[0].kind, Dialogs::Kind::Information);
+
+        QSignalSpy requested(&page, &TSupportPage::pageRequested);
+        click(page, "sBitBtn1");
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested[0][0].toString(), QString("shtContrib"));
+    }
+
+    void contributorList() {
+        TempDirScope temp;
+        LinkRecorder links;
+        const QStringList lines = {
+            QString::fromUtf8("Ana\thttp://ana\t-\thttp://tw/ana\t-\tReviewed it|Donated 5 €"),
+            "Bo\t-\t-\t-\t-\tSpread the word",
+        };
+        TContributorPage page(lines, nullptr);
+        auto* grid = child<QTableView>(page, "nxContributor");
+        QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString("-"));
+        page.loadContributors();
+        QCOMPARE(fileBytes(temp.file("Contributor.txt")), support::encodeUtf16Lines(lines));
+        QCOMPARE(column(*grid, 0), (QStringList{"Ana", "Bo"}));
+        QVERIFY(grid->isColumnHidden(5));
+
+        grid->selectRow(0);
+        QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString("Ana"));
+        QCOMPARE(child<QPlainTextEdit>(page, "mContribution")->toPlainText(), QString::fromUtf8("Reviewed it\nDonated 5 €"));
+        const QList<std::pair<const char*, bool>> enabled = {{"cHome", true}, {"cFB", false}, {"cTwitter", true}, {"cGPlus", false}};
+        for (const auto& [name, on] : enabled) QCOMPARE(child<QPushButton>(page, name)->isEnabled(), on);
+        click(page, "cTwitter");
+        QCOMPARE(links.opened, QStringList{"http://tw/ana"});
+
+        grid->selectRow(1);
+        for (const char* name : {"cHome", "cFB", "cTwitter", "cGPlus"}) QVERIFY(!child<QPushButton>(page, name)->isEnabled());
+        grid->clearSelection();
+        QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString());
+
+        // Read once per run: the file is not read again.
+        QFile::remove(temp.file("Contributor.txt"));
+        page.loadContributors();
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QVERIFY(!QFile::exists(temp.file("Contributor.txt")));
+
+        QSignalSpy requested(&page, &TContributorPage::pageRequested);
+        click(page, "btnHTSU");
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested[0][0].toString(), QString("shtSupport"));
+    }
+
+    void aFailedLoadIsTriedAgain() {
+        TempDirScope temp;
+        // A folder standing under a list's file name blocks its write.
+        for (const char* name : {"Contributor.txt", "more.txt"}) QVERIFY(QDir(temp.dir.path()).mkdir(name));
+        TContributorPage contributors;
+        TMoreSoftwarePage more;
+        QVERIFY_THROWS_EXCEPTION(UserError, contributors.loadContributors());
+        QVERIFY_THROWS_EXCEPTION(UserError, more.loadMoreSoftware());
+        QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), 0);
+        QCOMPARE(child<QTableView>(more, "nxMore")->model()->rowCount(), 0);
+        for (const char* name : {"Contributor.txt", "more.txt"}) QVERIFY(QDir(temp.dir.path()).rmdir(name));
+        contributors.loadContributors();
+        more.loadMoreSoftware();
+        QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), support::contributorLines().size());
+        QCOMPARE(child<QTableView>(more, "nxMore")->model()->rowCount(), support::moreSoftwareLines().size() - 1);
+    }
+
+    void moreSoftwareList() {
+        TempDirScope temp;
+        TMoreSoftwarePage page(kPrograms, nullptr);
+        auto* grid = child<QTableView>(page, "nxMore");
+        page.loadMoreSoftware();
+        QCOMPARE(fileBytes(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
+        QCOMPARE(column(*grid, 0), (QStringList{"Sharer", "Termora", "Tom & Jerry", "alpha"}));
+        QCOMPARE(column(*grid, 1), (QStringList{"2016.12", "2016.08", "2016.06", "2014.01"}));
+        for (int hidden : {4, 5, 6}) QVERIFY(grid->isColumnHidden(hidden));
+
+        // A click on the name title sorts ignoring case; a second opening
+        // neither reloads nor reorders.
+        grid->sortByColumn(0, Qt::AscendingOrder);
+        const QStringList byName = {"alpha", "Sharer", "Termora", "Tom & Jerry"};
+        QCOMPARE(column(*grid, 0), byName);
+        QFile::remove(temp.file("more.txt"));
+        page.loadMoreSoftware();
+        QCOMPARE(column(*grid, 0), byName);
+        QVERIFY(!QFile::exists(temp.file("more.txt")));
+    }
+
+    void moreSoftwareDetailsAndDownload() {
+        TempDirScope temp;
+        LinkRecorder links;
+        TMoreSoftwarePage page(kPrograms, nullptr);
+        page.show();
+        page.loadMoreSoftware();
+        auto* grid = child<QTableView>(page, "nxMore");
+        auto* share = child<QCheckBox>(page, "chkShare");
+        auto* download = child<QPushButton>(page, "msDownload");
+        QVERIFY(!download->isVisible());
+        download->click();
+        QVERIFY(links.opened.isEmpty());
+
+        grid->selectRow(2);  // Tom & Jerry: no share link
+        QCOMPARE(child<QLabel>(page, "lblPName")->text(), QString("Tom & Jerry 2016.06"));
+        QCOMPARE(child<QLabel>(page, "lblPDetails")->text(), QString("Cats & mice"));
+        QVERIFY(download->isVisible());
+        QVERIFY(!share->isVisible());
+        QVERIFY(share->isChecked());
+        download->click();
+
+        grid->selectRow(0);  // Sharer
+        QVERIFY(share->isVisible());
+        download->click();
+        share->click();
+        QCOMPARE(share->text(), QString("Share :("));
+        download->click();
+        share->click();
+        QCOMPARE(share->text(), QString("Share :)"));
+        QCOMPARE(links.opened, (QStringList{"http://tj/download", "http://sharer/share", "http://sharer/download"}));
+
+        grid->clearSelection();
+        QVERIFY(!download->isVisible());
+        QVERIFY(!child<QLabel>(page, "lblPName")->isVisible());
+    }
+};
+
+QTEST_MAIN(SupportPagesTest)
+#include "SupportPagesTest.moc"
