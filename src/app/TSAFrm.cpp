@@ -6,16 +6,22 @@
 #include "AcronymStore.h"
 #include "AppPaths.h"
 #include "DictionaryPage.h"
+#include "ContributorPage.h"
+#include "DonationSwitch.h"
 #include "LinkOpener.h"
 #include "MaintenanceTools.h"
+#include "MorePage.h"
 #include "Registry.h"
 #include "StatusTexts.h"
+#include "SupportPage.h"
+#include "SupportWindows.h"
 #include "SystemStatus.h"
 #include "TermoraConstants.h"
 #include "UserError.h"
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTabBar>
 #include <QTimer>
@@ -51,12 +57,15 @@ TSAFrm::TSAFrm(QWidget* owner)
 
     m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
     m_tools = new MaintenanceTools(*m_dictionary, AcronymStore::builtIn());
+    installPages();
 
     const auto navigation = ui->Panel2->findChildren<QAbstractButton*>();
     for (QAbstractButton* button : navigation) {
         connect(button, &QAbstractButton::clicked, this, [this, button] { spdFreewareClick(button); });
     }
     connect(ui->btnHome, &QAbstractButton::clicked, this, &TSAFrm::BClick);
+    connect(ui->btnAbout, &QAbstractButton::clicked, this, &TSAFrm::Button6Click);
+    connect(ui->btnDonate, &QAbstractButton::clicked, this, &TSAFrm::Button2Click22);
     connect(ui->Icon, &ClickableLabel::doubleClicked, this, &TSAFrm::IconDblClick);
     connect(ui->lu, &ClickableLabel::doubleClicked, this, &TSAFrm::luDblClick);
     connect(m_timer, &QTimer::timeout, this, &TSAFrm::Timer1Timer);
@@ -88,6 +97,20 @@ void TSAFrm::FormCreate() {
     }
     ui->title->setText(QString::fromLatin1(constants::kProgramName));
     ui->cpr->setText(QString::fromLatin1(constants::kMakerNotice));
+    try {
+        // The donation window is modal and comes before the main window.
+        if (support::donationWindowWanted()) Button2Click22();
+    } catch (const UserError& error) {
+        dialogs().message(this, error.text(), Dialogs::Kind::Error);
+    }
+}
+
+void TSAFrm::installPages() {
+    auto* support = new TSupportPage(ui->shtSupport);
+    m_contributors = new TContributorPage(ui->shtContrib);
+    m_more = new TMoreSoftwarePage(ui->shtMore);
+    connect(support, &TSupportPage::pageRequested, this, &TSAFrm::showPage);
+    connect(m_contributors, &TContributorPage::pageRequested, this, &TSAFrm::showPage);
 }
 
 void TSAFrm::hidePageTabs() {
@@ -102,6 +125,7 @@ void TSAFrm::setNavigationCaption(QAbstractButton* button, const QString& captio
 
 void TSAFrm::showPage(const QString& pageName) {
     if (auto* page = ui->PageControl1->findChild<QWidget*>(pageName)) ui->PageControl1->setCurrentWidget(page);
+    if (pageName == ui->shtContrib->objectName()) m_contributors->loadContributors();
 }
 
 void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
@@ -120,10 +144,19 @@ void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
         case 4: ui->PageControl1->setCurrentWidget(ui->CurrSht); break;
         case 5: ui->PageControl1->setCurrentWidget(ui->FileExtSht); break;
         case 6: ui->PageControl1->setCurrentWidget(ui->shtSupport); break;
-        case 11: ui->PageControl1->setCurrentWidget(ui->shtMore); break;
+        case 11: {
+            // The page comes to the front even when its list cannot be loaded.
+            const auto front = qScopeGuard([this] { ui->PageControl1->setCurrentWidget(ui->shtMore); });
+            m_more->loadMoreSoftware();
+            break;
+        }
         default: break;
     }
 }
+
+void TSAFrm::Button6Click() { support::openAboutWindow(this); }
+
+void TSAFrm::Button2Click22() { support::openDonationWindow(this); }
 
 void TSAFrm::BClick() { OpenLink(sender()->property("helpKeyword").toString()); }
 

@@ -9,6 +9,8 @@
 
 class QAbstractButton;
 class QTimer;
+class TContributorPage;
+class TMoreSoftwarePage;
 
 namespace Ui {
 class TSAFrm;
@@ -32,6 +34,8 @@ public:
 public slots:
     void spdFreewareClick(QAbstractButton* sender);
     void BClick();
+    void Button6Click();
+    void Button2Click22();
     void IconDblClick();
     void luDblClick();
     void Timer1Timer();
@@ -45,12 +49,15 @@ protected:
 private:
     void FormCreate();
     void FormActivate();
+    void installPages();
     void hidePageTabs();
     void setNavigationCaption(QAbstractButton* button, const QString& caption);
 
     std::unique_ptr<Ui::TSAFrm> ui;
     DictionaryPage* m_dictionary;
     MaintenanceTools* m_tools;
+    TContributorPage* m_contributors;
+    TMoreSoftwarePage* m_more;
     QTimer* m_timer;
     bool m_placed = false;
 };
