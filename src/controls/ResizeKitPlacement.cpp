@@ -46,6 +46,13 @@ AvailableArea availableArea(Size screen, const std::optional<Rect>& taskbar, boo
     return area;
 }
 
+AvailableArea availableAreaOnScreen(const Rect& screen, const Rect& freeArea, bool validTaskbar) {
+    const Size size{screen.width(), screen.height()};
+    const Rect local{freeArea.left - screen.left, freeArea.top - screen.top, freeArea.right - screen.left,
+                     freeArea.bottom - screen.top};
+    return availableArea(size, taskbarFromFreeArea(size, local), validTaskbar);
+}
+
 Size firstShowSize(Size current, const SizeSettings& settings, const AvailableArea& area) {
     Size size{current.width + 1, current.height + 1};
     if (settings.formWidth > 0 && settings.formHeight > 0) size = {settings.formWidth, settings.formHeight};

@@ -30,6 +30,10 @@ struct AvailableArea {
 // top; a taller one lies at the right unless it starts at the left.
 AvailableArea availableArea(Size screen, const std::optional<Rect>& taskbar, bool validTaskbar);
 
+// The same for a screen and its free area in desktop coordinates (a screen
+// need not start at 0, 0); the panel is what the free area leaves out.
+AvailableArea availableAreaOnScreen(const Rect& screen, const Rect& freeArea, bool validTaskbar);
+
 // The outer size at first show: the configured size when both values are
 // set, else the current size grown by one pixel each way; never larger than
 // the available area.

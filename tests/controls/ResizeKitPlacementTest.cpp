@@ -62,6 +62,14 @@ TEST(AvailableArea, TaskbarEdgeRules) {
     }
 }
 
+TEST(AvailableArea, ScreenAwayFromTheDesktopOrigin) {
+    // A second screen to the right of a 1920 pixel one, with a panel at its top.
+    const AvailableArea area = availableAreaOnScreen({1920, 0, 2944, 768}, {1920, 32, 2944, 768}, true);
+    EXPECT_EQ((Size{area.width, area.height}), (Size{1024, 736}));
+    EXPECT_EQ(area.edge, TaskbarEdge::Top);
+    EXPECT_EQ(area.taskbar, (Rect{0, 0, 1024, 32}));
+}
+
 TEST(Placement, EveryFormPosOnAScreenWithABottomPanel) {
     const AvailableArea area = availableArea(kScreen, kBottomPanel, true);
     const Size outer{761, 661};
