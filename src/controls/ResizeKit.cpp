@@ -6,7 +6,6 @@
 
 #include <QEvent>
 #include <QLocale>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -151,7 +150,7 @@ bool TResizeKit::eventFilter(QObject* watched, QEvent* event) {
         // Resize events before the first show come from laying the window out
         // for showing; the show itself runs the pass.
         if (m_enabled && m_loaded && m_window->isVisible() && !m_window->isMinimized())
-            windowResized(static_cast<QResizeEvent*>(event)->size());
+            windowResized();
     }
     return false;
 }
@@ -165,19 +164,19 @@ void TResizeKit::windowShown() {
     runPass(m_window->size());
 }
 
-void TResizeKit::windowResized(QSize client) {
-    // Window managers that ignore the size hints let the user size the
-    // window beyond its limits: correct the rectangle as if sizing.
+void TResizeKit::windowResized() {
     if (!m_fixedSize) {
+        // The frame around the window may be known only now.
+        applySizeLimits();
+        // Window managers that ignore the size hints let the user size the
+        // window beyond its limits: correct the rectangle as if sizing.
         const Screen screen = m_screenSource(*m_window);
         const Rect outer = outerRect(screen);
         const Rect limited = limitSizingRect(outer, m_size);
-        if (limited != outer) {
-            moveWindow({limited.left, limited.top}, {limited.width(), limited.height()}, screen);
-            client = m_window->size();
-        }
+        if (limited != outer) moveWindow({limited.left, limited.top}, {limited.width(), limited.height()}, screen);
     }
-    runPass(client);
+    // The size now, which a correction above may have changed.
+    runPass(m_window->size());
 }
 
 void TResizeKit::runPass(QSize client) {

@@ -111,7 +111,7 @@ private:
 
     void setSize(resizekit::SizeProperty property, int value);
     void windowShown();
-    void windowResized(QSize client);
+    void windowResized();
     void runPass(QSize client);
     void synchroniseRecords(const QList<QWidget*>& controls);
     void rebaseChangedFonts(const QList<QWidget*>& controls);
