@@ -5,15 +5,15 @@
 namespace termora::web {
 
 const std::array<AcronymSite, 9> kAcronymSites = {{
-    {"acrAbbreviations", "Abbreviations", "http://www.abbreviations.com/%s", 0, 0},
-    {"acrAcronyma", "Acronyma", "http://www.acronyma.com/search.jsp?query=%s&language=en&st=a&btnG=Search", 1, 0},
-    {"btnAcroFind", "Acronym Finder", "http://www.acronymfinder.com/~/search/af.aspx?string=exact&Acronym=%s", 1, 0},
-    {"acrAcronymattic", "Acronymattic", "http://www.acronymattic.com/%s.html", 1, 1},
-    {"acrAcroDB", "AcronymDB", "http://www.acronymdb.com/acronym/%s", 1, 1},
-    {"acrAcroGeek", "Acronym Geek", "http://www.acronymgeek.com/%s", 1, 1},
-    {"acrAllAcro", "All-Acronyms", "http://www.allacronyms.com/%s", 1, 1},
-    {"acrChemie", "Chemie", "http://www.chemie.de/cgi-bin/acronym?%s", 1, 1},
-    {"Button9", "FullForms", "http://www.fullforms.com/%s", 1, 0},
+    {"acrAbbreviations", "http://www.abbreviations.com/%s", 0, 0},
+    {"acrAcronyma", "http://www.acronyma.com/search.jsp?query=%s&language=en&st=a&btnG=Search", 1, 0},
+    {"btnAcroFind", "http://www.acronymfinder.com/~/search/af.aspx?string=exact&Acronym=%s", 1, 0},
+    {"acrAcronymattic", "http://www.acronymattic.com/%s.html", 1, 1},
+    {"acrAcroDB", "http://www.acronymdb.com/acronym/%s", 1, 1},
+    {"acrAcroGeek", "http://www.acronymgeek.com/%s", 1, 1},
+    {"acrAllAcro", "http://www.allacronyms.com/%s", 1, 1},
+    {"acrChemie", "http://www.chemie.de/cgi-bin/acronym?%s", 1, 1},
+    {"Button9", "http://www.fullforms.com/%s", 1, 0},
 }};
 
 const AcronymSite* findAcronymSite(const QString& button) {

@@ -10,7 +10,6 @@ namespace termora::web {
 
 struct AcronymSite {
     const char* button;       // object name of the site's button
-    const char* caption;
     const char* urlTemplate;  // "%s" marks where the encoded term goes
     int plusMode;             // EncodeTerm modes
     int spaceMode;

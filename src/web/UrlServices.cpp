@@ -14,29 +14,29 @@ QString adflyTemplate(const char* domain) {
 }
 
 std::vector<Shortener> makeShorteners() {
-    const auto service = [](const char* button, const char* caption, const QString& urlTemplate, bool encode) {
-        return Shortener{QLatin1String(button), QLatin1String(caption), urlTemplate, 0, 0, encode};
+    const auto service = [](const char* button, const QString& urlTemplate, bool encode) {
+        return Shortener{QLatin1String(button), urlTemplate, 0, 0, encode};
     };
     return {
-        service("sBitBtn7", "cur.lv",
+        service("sBitBtn7",
                 QStringLiteral("http://cur.lv/api/?key=%1&url=%s").arg(QLatin1String(account::kCurlvApiKey)), false),
-        service("Button19", "q.gs", adflyTemplate("q.gs"), true),
-        service("adfly", "adf.ly", adflyTemplate("adf.ly"), true),
-        service("usBitly", "bit.ly",
+        service("Button19", adflyTemplate("q.gs"), true),
+        service("adfly", adflyTemplate("adf.ly"), true),
+        service("usBitly",
                 QStringLiteral("http://api.bitly.com/v3/shorten?login=%1&apiKey=%2&longUrl=%s&format=txt")
                     .arg(QLatin1String(account::kBitlyLogin), QLatin1String(account::kBitlyApiKey)),
                 true),
-        service("usCligs", "cli.gs",
+        service("usCligs",
                 QStringLiteral("http://cli.gs/api/v1/cligs/create?key=%1&appid=URLBarExt&url=%s")
                     .arg(QLatin1String(account::kCligsApiKey)),
                 true),
-        service("usISGD", "is.gd", QStringLiteral("http://is.gd/create.php?format=simple&url=%s"), true),
-        service("usNinja", "NinjURL", QStringLiteral("http://www.ninjurl.com/?%s"), true),
-        service("usQRDE", "qr.de", QStringLiteral("http://qr.de/?url=%s"), false),
-        service("usShortURL", "ShortURL", QStringLiteral("http://www.shorturl.com/make_url.php?longurl=%s"), true),
-        service("usSnipr", "Snipr", QStringLiteral("http://snipr.com/site/snip?link=%s"), true),
-        service("usTinyurl", "TinyURL", QStringLiteral("http://tinyurl.com/create.php?url=%s"), true),
-        service("usVGD", "v.gd", QStringLiteral("https://v.gd/create.php?format=simple&url=%s"), false),
+        service("usISGD", QStringLiteral("http://is.gd/create.php?format=simple&url=%s"), true),
+        service("usNinja", QStringLiteral("http://www.ninjurl.com/?%s"), true),
+        service("usQRDE", QStringLiteral("http://qr.de/?url=%s"), false),
+        service("usShortURL", QStringLiteral("http://www.shorturl.com/make_url.php?longurl=%s"), true),
+        service("usSnipr", QStringLiteral("http://snipr.com/site/snip?link=%s"), true),
+        service("usTinyurl", QStringLiteral("http://tinyurl.com/create.php?url=%s"), true),
+        service("usVGD", QStringLiteral("https://v.gd/create.php?format=simple&url=%s"), false),
     };
 }
 
@@ -63,10 +63,10 @@ std::optional<QString> shortenerAddress(const Shortener& service, const QString&
 }
 
 const std::array<Expander, 4> kExpanders = {{
-    {"BitBtn3", "longurl.org", "http://longurl.org/expand?url=", false},
-    {"sBitBtn8", "checkshorturl.com", "http://www.checkshorturl.com/expand.php?u=", false},
-    {"sBitBtn9", "expandurl.com", "http://www.expandurl.com/expand?url=", true},
-    {"sBitBtn10", "untiny.me", "http://untiny.me/api/1.0/extract?format=text&url=", true},
+    {"BitBtn3", "http://longurl.org/expand?url=", false},
+    {"sBitBtn8", "http://www.checkshorturl.com/expand.php?u=", false},
+    {"sBitBtn9", "http://www.expandurl.com/expand?url=", true},
+    {"sBitBtn10", "http://untiny.me/api/1.0/extract?format=text&url=", true},
 }};
 
 int findExpander(const QString& button) {

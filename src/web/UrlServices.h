@@ -12,7 +12,6 @@ namespace termora::web {
 
 struct Shortener {
     QString button;        // object name of the service's button
-    QString caption;
     QString urlTemplate;   // "%s" marks where the long address goes
     int plusMode = 0;      // EncodeTerm modes
     int spaceMode = 0;
@@ -31,7 +30,6 @@ std::optional<QString> shortenerAddress(const Shortener& service, const QString&
 
 struct Expander {
     const char* button;
-    const char* caption;
     const char* prefix;    // the short link goes right after it
     bool encode;
 };

@@ -61,7 +61,7 @@ private slots:
 
     void siteButtonsOpenTheirSiteWithTheDefaultBrowser_data() {
         QTest::addColumn<QString>("button");
-        for (const web::AcronymSite& site : web::kAcronymSites) QTest::newRow(site.caption) << QString(site.button);
+        for (const web::AcronymSite& site : web::kAcronymSites) QTest::newRow(site.button) << QString(site.button);
     }
     void siteButtonsOpenTheirSiteWithTheDefaultBrowser() {
         QFETCH(QString, button);

@@ -1,0 +1,33 @@
+#pragma once
+// The URL tools page: a long address sent to one of twelve link shorteners,
+// a short link to one of four expanders, each opened in the default browser.
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class UrlToolsPage;
+}
+
+namespace termora {
+
+class UrlToolsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit UrlToolsPage(QWidget* parent = nullptr);
+    ~UrlToolsPage() override;
+
+    Ui::UrlToolsPage& form() { return *ui; }
+
+public slots:
+    void DoOLTools();
+    void ExpandURL();
+    void Button29Click();
+    void Button30Click();
+
+private:
+    std::unique_ptr<Ui::UrlToolsPage> ui;
+};
+
+}  // namespace termora
