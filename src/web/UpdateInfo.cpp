@@ -59,6 +59,16 @@ bool CompareVersions(const QString& current, const QString& latest) {
     return versionNumbers(latest) > versionNumbers(current);
 }
 
+UpdateResult evaluateUpdate(const QString& current, const QByteArray& iniText, const QString& section) {
+    const UpdateInfo info = readUpdateInfo(iniText, section);
+    UpdateResult result;
+    result.latest = info.version.value_or(QStringLiteral("-"));
+    result.newer = CompareVersions(current, result.latest);
+    const QString link = info.downloadLink.value_or(QString());
+    if (result.newer && isWebAddress(link)) result.downloadLink = link;
+    return result;
+}
+
 bool isWebAddress(const QString& link) {
     const QUrl url(link, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();

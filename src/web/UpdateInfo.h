@@ -20,6 +20,16 @@ struct UpdateInfo {
 // section and key of a name count, as the platform's INI reader does.
 UpdateInfo readUpdateInfo(const QByteArray& iniText, const QString& section);
 
+// What one update check shows: the latest version ("-" when the file has
+// none), whether it is newer than the running one, and the address to
+// download it from (only when newer and only an http or https address).
+struct UpdateResult {
+    QString latest;
+    bool newer = false;
+    QString downloadLink;
+};
+UpdateResult evaluateUpdate(const QString& current, const QByteArray& iniText, const QString& section);
+
 // Yes when latest is newer than current. Each text counts as three
 // dot-separated numbers (missing and non-numeric pieces are 0, pieces after
 // the third are ignored); an empty text is never newer nor older.
