@@ -23,7 +23,7 @@ OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile)
     ui->setupUi(this);
     for (const web::AcronymSite& site : web::kAcronymSites) {
         auto* button = findChild<QPushButton*>(QLatin1String(site.button));
-        connect(button, &QPushButton::clicked, this, &OnlineSearchPage::MSSearch);
+        connect(button, &QPushButton::clicked, this, [this, button] { MSSearch(button); });
     }
     connect(ui->DefBrowse, &QCheckBox::toggled, this, &OnlineSearchPage::DefBrowseClick);
     connect(ui->btnDot, &QPushButton::clicked, this, &OnlineSearchPage::btnDotClick);
@@ -44,8 +44,8 @@ void OnlineSearchPage::loadBrowserList() {
     ui->cmbBList->setCurrentIndex(m_browsers.entries().isEmpty() ? -1 : 0);
 }
 
-void OnlineSearchPage::MSSearch() {
-    const web::AcronymSite* site = sender() != nullptr ? web::findAcronymSite(sender()->objectName()) : nullptr;
+void OnlineSearchPage::MSSearch(QAbstractButton* sender) {
+    const web::AcronymSite* site = web::findAcronymSite(sender->objectName());
     if (site == nullptr) return;
     const QString address = web::siteSearchAddress(*site, ui->txtAcr->text());
     if (address.isEmpty()) return;

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class QAbstractButton;
+
 namespace Ui {
 class OnlineSearchPage;
 }
@@ -36,7 +38,8 @@ signals:
     void fullListingCodeRequested();
 
 public slots:
-    void MSSearch();
+    // One handler for the nine site buttons; the button names its site.
+    void MSSearch(QAbstractButton* sender);
     void DefBrowseClick();
     void btnDotClick();
     void btnAdd3Click();

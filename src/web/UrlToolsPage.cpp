@@ -13,11 +13,12 @@ namespace termora {
 UrlToolsPage::UrlToolsPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::UrlToolsPage>()) {
     ui->setupUi(this);
     for (const web::Shortener& service : web::shorteners()) {
-        connect(findChild<QPushButton*>(service.button), &QPushButton::clicked, this, &UrlToolsPage::DoOLTools);
+        auto* button = findChild<QPushButton*>(service.button);
+        connect(button, &QPushButton::clicked, this, [this, button] { DoOLTools(button); });
     }
     for (const web::Expander& service : web::kExpanders) {
-        connect(findChild<QPushButton*>(QLatin1String(service.button)), &QPushButton::clicked, this,
-                &UrlToolsPage::ExpandURL);
+        auto* button = findChild<QPushButton*>(QLatin1String(service.button));
+        connect(button, &QPushButton::clicked, this, [this, button] { ExpandURL(button); });
     }
     connect(ui->Button29, &QPushButton::clicked, this, &UrlToolsPage::Button29Click);
     connect(ui->Button30, &QPushButton::clicked, this, &UrlToolsPage::Button30Click);
@@ -25,14 +26,14 @@ UrlToolsPage::UrlToolsPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
 
 UrlToolsPage::~UrlToolsPage() = default;
 
-void UrlToolsPage::DoOLTools() {
-    const web::Shortener* service = sender() != nullptr ? web::findShortener(sender()->objectName()) : nullptr;
+void UrlToolsPage::DoOLTools(QAbstractButton* sender) {
+    const web::Shortener* service = web::findShortener(sender->objectName());
     if (service == nullptr) return;
     if (const auto address = web::shortenerAddress(*service, ui->Edit1->text())) OpenLink(*address);
 }
 
-void UrlToolsPage::ExpandURL() {
-    const int number = sender() != nullptr ? web::findExpander(sender()->objectName()) : 0;
+void UrlToolsPage::ExpandURL(QAbstractButton* sender) {
+    const int number = web::findExpander(sender->objectName());
     if (const auto address = web::expanderAddress(number, ui->otxt->text())) OpenLink(*address);
 }
 

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QAbstractButton;
+
 namespace Ui {
 class UrlToolsPage;
 }
@@ -21,8 +23,10 @@ public:
     Ui::UrlToolsPage& form() { return *ui; }
 
 public slots:
-    void DoOLTools();
-    void ExpandURL();
+    // One handler for the shortener buttons, one for the expander buttons;
+    // the button names its service.
+    void DoOLTools(QAbstractButton* sender);
+    void ExpandURL(QAbstractButton* sender);
     void Button29Click();
     void Button30Click();
 
