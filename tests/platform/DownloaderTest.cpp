@@ -2,6 +2,7 @@
 
 #include "Downloader.h"
 #include "LocalHttpServer.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,16 +11,7 @@
 #include <QtTest>
 
 using namespace termora;
-using termora::testing::LocalHttpServer;
-
-namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-}  // namespace
+using namespace termora::testing;
 
 class DownloaderTest : public QObject {
     Q_OBJECT
@@ -68,10 +60,7 @@ private slots:
         QTemporaryDir dir;
         const QString victim = dir.filePath("victim.txt");
         const QString path = dir.filePath("update.ini");
-        QFile file(victim);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-        file.close();
+        QVERIFY(writeFile(victim, "keep me"));
         QVERIFY(QFile::link(victim, path));
         QVERIFY(NetworkDownloader().downloadToFile(m_server.base() + "/update.php", path));
         QCOMPARE(readFile(victim), QByteArray("keep me"));

@@ -2,7 +2,7 @@
 
 #include "BrowserCatalog.h"
 #include "ProcessStarter.h"
-#include "UserError.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,36 +10,19 @@
 #include <QtTest>
 
 using namespace termora;
+using namespace termora::testing;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // A script that writes its arguments, one a line, into the file "args" beside it.
-QString writeArgumentsScript(const QString& dir) {
+void writeArgumentsScript(const QString& dir) {
     const QString path = dir + "/write args";
-    writeFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n");
+    QVERIFY(writeFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n"));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return path;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString startFailure(const QString& commandLine) {
-    try {
-        PosixProcessStarter().start(commandLine, false);
-    } catch (const UserError& e) {
-        return e.text();
-    }
-    return QString();
+    return userErrorOf([&] { PosixProcessStarter().start(commandLine, false); });
 }
 
 }  // namespace
@@ -56,7 +39,8 @@ private slots:
     void startsAProgramWithQuotedPathAndArguments() {
         QFETCH(bool, wait);
         QTemporaryDir dir;
-        const QString script = writeArgumentsScript(dir.path());
+        writeArgumentsScript(dir.path());
+        const QString script = dir.filePath("write args");
         const QString args = dir.filePath("args");
         PosixProcessStarter().start("\"" + script + "\" one \"two words\" http://x.example/?a=1&b=2", wait);
         const QByteArray expected = "one\ntwo words\nhttp://x.example/?a=1&b=2\n";
@@ -81,7 +65,7 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        writeFile(dir.filePath("plain.txt"), "text\n");
+        QVERIFY(writeFile(dir.filePath("plain.txt"), "text\n"));
         QCOMPARE(startFailure(commandLine.replace("{dir}", dir.path())), message);
     }
 
@@ -121,19 +105,20 @@ private slots:
     void catalogWalksEveryEntryOfEveryDirectory() {
         QTemporaryDir home;
         QTemporaryDir system;
-        const QString browser = "[Desktop Entry]\nType=Application\nCategories=Network;WebBrowser;\nExec=";
-        writeFile(home.filePath("applications/firefox.desktop"), (browser + "firefox %u\n").toUtf8());
-        writeFile(home.filePath("applications/kde/konq.desktop"), (browser + "konqueror %U\n").toUtf8());
-        writeFile(home.filePath("applications/gone.desktop"), (browser + "gone\nHidden=true\n").toUtf8());
-        writeFile(home.filePath("applications/viewer.desktop"),
-                  "[Desktop Entry]\nType=Application\nCategories=Graphics;\nExec=viewer %f\n");
-        writeFile(home.filePath("applications/notes.txt"), (browser + "notes\n").toUtf8());
-        writeFile(system.filePath("applications/firefox.desktop"), (browser + "/usr/lib/firefox/firefox %u\n").toUtf8());
-        writeFile(system.filePath("applications/gone.desktop"), (browser + "gone\n").toUtf8());
-        writeFile(system.filePath("applications/a-quoted.desktop"),
-                  (browser + "\"/opt/My Browser/run\" --private-window %U\n").toUtf8());
-        writeFile(system.filePath("applications/link.desktop"),
-                  "[Desktop Entry]\nType=Link\nCategories=WebBrowser;\nURL=http://x\n");
+        const QByteArray browser = "[Desktop Entry]\nType=Application\nCategories=Network;WebBrowser;\nExec=";
+        const QList<std::pair<QString, QByteArray>> files{
+            {home.filePath("applications/firefox.desktop"), browser + "firefox %u\n"},
+            {home.filePath("applications/kde/konq.desktop"), browser + "konqueror %U\n"},
+            {home.filePath("applications/gone.desktop"), browser + "gone\nHidden=true\n"},
+            {home.filePath("applications/viewer.desktop"),
+             "[Desktop Entry]\nType=Application\nCategories=Graphics;\nExec=viewer %f\n"},
+            {home.filePath("applications/notes.txt"), browser + "notes\n"},
+            {system.filePath("applications/firefox.desktop"), browser + "/usr/lib/firefox/firefox %u\n"},
+            {system.filePath("applications/gone.desktop"), browser + "gone\n"},
+            {system.filePath("applications/a-quoted.desktop"), browser + "\"/opt/My Browser/run\" --private-window %U\n"},
+            {system.filePath("applications/link.desktop"), "[Desktop Entry]\nType=Link\nCategories=WebBrowser;\nURL=http://x\n"},
+        };
+        for (const auto& [path, bytes] : files) QVERIFY(writeFile(path, bytes));
 
         const QList<RegisteredBrowser> expected{
             {"firefox.desktop", "firefox"},

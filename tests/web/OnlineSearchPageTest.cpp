@@ -6,7 +6,7 @@
 #include "RecordingLinkOpener.h"
 #include "RecordingProcessStarter.h"
 #include "ScriptedDialogs.h"
-#include "UserError.h"
+#include "TestFiles.h"
 #include "ui_OnlineSearchPage.h"
 
 #include <QDir>
@@ -19,32 +19,12 @@ using namespace termora::testing;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 QStringList items(const QComboBox& box) {
     QStringList texts;
     for (int i = 0; i < box.count(); ++i) texts.append(box.itemText(i));
     return texts;
 }
 
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const UserError& e) {
-        return e.text();
-    }
-    return QString();
-}
 
 }  // namespace
 
@@ -99,7 +79,7 @@ private slots:
         form().txtAcr->setText("ram");
         // Called directly: Qt's widget code is built without exceptions, so the
         // error must not unwind through a click.
-        QCOMPARE(errorOf([&] { m_page->MSSearch(form().Button9); }),
+        QCOMPARE(userErrorOf([&] { m_page->MSSearch(form().Button9); }),
                  QString("System Error.  Code: 2.\r\nNo such file or directory"));
         QCOMPARE(form().txtAcr->text(), QString("ram"));
     }
@@ -143,7 +123,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QFETCH(QString, shown);
-        writeFile(m_file, bytes);
+        QVERIFY(writeFile(m_file, bytes));
         m_page->loadBrowserList();
         QCOMPARE(items(*form().cmbBList), entries);
         QCOMPARE(form().cmbBList->currentIndex(), entries.isEmpty() ? -1 : 0);
@@ -158,7 +138,7 @@ private slots:
 
     void aFileThatCannotBeReadIsReported() {
         QVERIFY(QDir().mkdir(m_file));
-        QVERIFY(errorOf([&] { m_page->loadBrowserList(); }).startsWith("Cannot open file \"" + m_file + "\". "));
+        QVERIFY(userErrorOf([&] { m_page->loadBrowserList(); }).startsWith("Cannot open file \"" + m_file + "\". "));
     }
 
     void addSortsInAndRewritesTheFile() {
@@ -192,7 +172,7 @@ private slots:
     }
 
     void removeDeletesTheSelectedEntry() {
-        writeFile(m_file, "a\r\nb\r\nc\r\n");
+        QVERIFY(writeFile(m_file, "a\r\nb\r\nc\r\n"));
         m_page->loadBrowserList();
         enableList();
         form().cmbBList->setCurrentIndex(1);
@@ -202,7 +182,7 @@ private slots:
     }
 
     void removeWithoutASelectionRewritesTheFileUnchanged() {
-        writeFile(m_file, "a\r\nb\r\n");
+        QVERIFY(writeFile(m_file, "a\r\nb\r\n"));
         m_page->loadBrowserList();
         enableList();
         form().cmbBList->setEditText("typed, not an entry");
@@ -217,7 +197,7 @@ private slots:
         m_page = std::make_unique<OnlineSearchPage>(nullptr, file);
         enableList();
         form().cmbBList->setEditText("/usr/bin/firefox");
-        QCOMPARE(errorOf([&] { m_page->btnAdd3Click(); }),
+        QCOMPARE(userErrorOf([&] { m_page->btnAdd3Click(); }),
                  "Cannot create file \"" + file + "\". No such file or directory");
         QCOMPARE(items(*form().cmbBList), QStringList{"/usr/bin/firefox"});
     }
@@ -238,10 +218,10 @@ private slots:
         qputenv("XDG_DATA_HOME", data.filePath("home").toLocal8Bit());
         qputenv("XDG_DATA_DIRS", data.filePath("system").toLocal8Bit());
         const QByteArray browser = "[Desktop Entry]\nType=Application\nCategories=Network;WebBrowser;\nExec=";
-        writeFile(data.filePath("home/applications/a-first.desktop"), browser + "\"/opt/My Browser/run\" --private %U\n");
-        writeFile(data.filePath("system/applications/firefox.desktop"), browser + "firefox %u\n");
-        writeFile(data.filePath("system/applications/empty.desktop"), browser + "\n");
-        writeFile(m_file, "FIREFOX\r\n");
+        QVERIFY(writeFile(data.filePath("home/applications/a-first.desktop"), browser + "\"/opt/My Browser/run\" --private %U\n"));
+        QVERIFY(writeFile(data.filePath("system/applications/firefox.desktop"), browser + "firefox %u\n"));
+        QVERIFY(writeFile(data.filePath("system/applications/empty.desktop"), browser + "\n"));
+        QVERIFY(writeFile(m_file, "FIREFOX\r\n"));
         m_page->loadBrowserList();
         enableList();
 

@@ -6,6 +6,7 @@
 #include "RecordingLinkOpener.h"
 #include "ScriptedDialogs.h"
 #include "TermoraConstants.h"
+#include "TestFiles.h"
 #include "TfrmUCheck.h"
 #include "ui_TfrmUCheck.h"
 
@@ -49,17 +50,6 @@ public:
     QString serverBase;
     QStringList requested;
 };
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 }  // namespace
 
@@ -175,7 +165,7 @@ private slots:
     }
 
     void anOldUpdateFileIsNeverRead() {
-        writeFile(updateFile(), "[16]\r\nVersion=2099\r\nDLink=https://termora.example/old\r\n");
+        QVERIFY(writeFile(updateFile(), "[16]\r\nVersion=2099\r\nDLink=https://termora.example/old\r\n"));
         ConnectionScript connection;
         DialogScript dialogs;
         form().BitBtn1->click();  // the server answers 404
@@ -185,7 +175,7 @@ private slots:
 
     void aLinkPlantedAsTheUpdateFileRedirectsNothing() {
         const QString victim = m_temp.filePath("victim.txt");
-        writeFile(victim, "keep me");
+        QVERIFY(writeFile(victim, "keep me"));
         QVERIFY(QFile::link(victim, updateFile()));
         m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\n", {}, false});
         ConnectionScript connection;
