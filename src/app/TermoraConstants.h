@@ -38,4 +38,18 @@ inline constexpr const char* kPaymentItemName = "Termora%20Donation";
 inline constexpr const char* kPaymentDetailDescription = "Donation%20for";
 inline constexpr const char* kPaymentDetailText = "Termora%20Development";
 
+// Update servers: base addresses (scheme and host); the update script is a
+// base address followed by "/update.php". Servers 1 and 3 are retired.
+inline constexpr const char* kUpdateServer1 = "https://update1.termora.example";
+inline constexpr const char* kUpdateServer2 = "https://update2.termora.example";
+inline constexpr const char* kUpdateServer3 = "https://update3.termora.example";
+
+// Accounts of the link-shortening services that need one.
+inline constexpr const char* kAdflyApiKey = "";     // 32 lowercase hexadecimal digits
+inline constexpr const char* kAdflyUserId = "";     // 6 decimal digits
+inline constexpr const char* kBitlyLogin = "";
+inline constexpr const char* kBitlyApiKey = "";     // "R_" and 32 lowercase hexadecimal digits
+inline constexpr const char* kCligsApiKey = "";     // 32 lowercase hexadecimal digits
+inline constexpr const char* kCurlvApiKey = "";     // 32 lowercase hexadecimal digits
+
 }  // namespace termora::constants

@@ -1,0 +1,132 @@
+#include "OnlineSearchPage.h"
+
+#include "ui_OnlineSearchPage.h"
+
+#include "AcronymSites.h"
+#include "AppPaths.h"
+#include "BrowserCatalog.h"
+#include "Dialogs.h"
+#include "LinkOpener.h"
+#include "ProcessStarter.h"
+#include "TextFile.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace termora {
+
+QString OnlineSearchPage::defaultBrowserFile() { return paths::programDir() + QStringLiteral("Browser.dat"); }
+
+OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile)
+    : QWidget(parent), ui(std::make_unique<Ui::OnlineSearchPage>()), m_browserFile(browserFile) {
+    ui->setupUi(this);
+    for (const web::AcronymSite& site : web::kAcronymSites) {
+        auto* button = findChild<QPushButton*>(QLatin1String(site.button));
+        connect(button, &QPushButton::clicked, this, [this, button] { MSSearch(button); });
+    }
+    connect(ui->DefBrowse, &QCheckBox::toggled, this, &OnlineSearchPage::DefBrowseClick);
+    connect(ui->btnDot, &QPushButton::clicked, this, &OnlineSearchPage::btnDotClick);
+    connect(ui->btnAdd3, &QPushButton::clicked, this, &OnlineSearchPage::btnAdd3Click);
+    connect(ui->btnRemove3, &QPushButton::clicked, this, &OnlineSearchPage::btnRemove3Click);
+    connect(ui->GFTC, &QPushButton::clicked, this, &OnlineSearchPage::GFTCClick);
+    ui->txtAcr->installEventFilter(this);
+    ui->Label10->installEventFilter(this);
+}
+
+OnlineSearchPage::~OnlineSearchPage() = default;
+
+void OnlineSearchPage::loadBrowserList() {
+    if (!QFileInfo::exists(m_browserFile)) return;
+    m_browsers = web::BrowserList::fromFile(textfile::load(m_browserFile));
+    ui->cmbBList->clear();
+    ui->cmbBList->addItems(m_browsers.entries());
+    ui->cmbBList->setCurrentIndex(m_browsers.entries().isEmpty() ? -1 : 0);
+}
+
+void OnlineSearchPage::MSSearch(QAbstractButton* sender) {
+    const web::AcronymSite* site = web::findAcronymSite(sender->objectName());
+    if (site == nullptr) return;
+    const QString address = web::siteSearchAddress(*site, ui->txtAcr->text());
+    if (address.isEmpty()) return;
+    if (ui->DefBrowse->isChecked()) {
+        OpenLink(address);
+    } else {
+        StartProcess(web::browserCommandLine(ui->cmbBList->currentText(), address), false);
+    }
+}
+
+void OnlineSearchPage::DefBrowseClick() {
+    const bool useList = !ui->DefBrowse->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->cmbBList, ui->btnDot, ui->btnAdd3, ui->btnRemove3, ui->GFTC}) {
+        control->setEnabled(useList);
+    }
+}
+
+void OnlineSearchPage::btnDotClick() {
+    const QString program =
+        dialogs().openFileName(this, QStringLiteral("Browse"), QStringLiteral("Application (*)"));
+    if (program.isEmpty()) return;
+    ui->cmbBList->setEditText(program);
+    ui->cmbBList->setFocus();
+}
+
+void OnlineSearchPage::btnAdd3Click() {
+    const QString text = ui->cmbBList->currentText();
+    if (m_browsers.indexOf(text) >= 0) {
+        dialogs().message(this, QLatin1Char('"') + text + QStringLiteral("\" is already exists !"),
+                          Dialogs::Kind::Information);
+        return;
+    }
+    ui->cmbBList->setCurrentIndex(insertBrowser(text));
+    saveBrowserList();
+}
+
+void OnlineSearchPage::btnRemove3Click() {
+    const int index = selectedBrowser();
+    if (index >= 0) {
+        m_browsers.removeAt(index);
+        ui->cmbBList->removeItem(index);
+        ui->cmbBList->setCurrentIndex(-1);
+    }
+    saveBrowserList();
+}
+
+void OnlineSearchPage::GFTCClick() {
+    // Every installed browser counts, the first one found included.
+    for (const RegisteredBrowser& browser : BrowserCatalog().browsers()) {
+        if (browser.command.isEmpty() || m_browsers.indexOf(browser.command) >= 0) continue;
+        insertBrowser(browser.command);
+    }
+    saveBrowserList();
+}
+
+bool OnlineSearchPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->txtAcr && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        ui->txtAcr->clear();
+        return true;
+    }
+    if (watched == ui->Label10 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit fullListingCodeRequested();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int OnlineSearchPage::insertBrowser(const QString& command) {
+    const QString typed = ui->cmbBList->currentText();
+    const auto index = static_cast<int>(m_browsers.insert(command));
+    ui->cmbBList->insertItem(index, command);
+    ui->cmbBList->setEditText(typed);
+    return index;
+}
+
+int OnlineSearchPage::selectedBrowser() const {
+    const int index = ui->cmbBList->currentIndex();
+    return index >= 0 && ui->cmbBList->itemText(index) == ui->cmbBList->currentText() ? index : -1;
+}
+
+void OnlineSearchPage::saveBrowserList() const { textfile::save(m_browserFile, m_browsers.toFile()); }
+
+}  // namespace termora

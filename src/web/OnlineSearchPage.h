@@ -1,0 +1,65 @@
+#pragma once
+// The online acronym search page: a term looked up on one of nine acronym
+// sites, opened in the default browser or in a browser of the user's list,
+// and that list itself, kept in Browser.dat beside the program.
+
+#include "BrowserList.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QAbstractButton;
+
+namespace Ui {
+class OnlineSearchPage;
+}
+
+namespace termora {
+
+class OnlineSearchPage : public QWidget {
+    Q_OBJECT
+public:
+    // Browser.dat beside the program.
+    static QString defaultBrowserFile();
+
+    explicit OnlineSearchPage(QWidget* parent = nullptr, const QString& browserFile = defaultBrowserFile());
+    ~OnlineSearchPage() override;
+
+    Ui::OnlineSearchPage& form() { return *ui; }
+
+    // Start-up: when Browser.dat exists it replaces the browser list and its
+    // first entry is selected. Throws UserError "Cannot open file \"%s\". %s"
+    // when it exists but cannot be read.
+    void loadBrowserList();
+
+signals:
+    // The "Acronym to Search" label was clicked: the full-listing tool's door.
+    void fullListingCodeRequested();
+
+public slots:
+    // One handler for the nine site buttons; the button names its site.
+    void MSSearch(QAbstractButton* sender);
+    void DefBrowseClick();
+    void btnDotClick();
+    void btnAdd3Click();
+    void btnRemove3Click();
+    void GFTCClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Sorts an entry into the list and the combo box, keeping the typed text.
+    int insertBrowser(const QString& command);
+    // The entry the combo box shows, or -1 when its text is not an entry.
+    int selectedBrowser() const;
+    // Rewrites Browser.dat from the list. Throws UserError "Cannot create file".
+    void saveBrowserList() const;
+
+    std::unique_ptr<Ui::OnlineSearchPage> ui;
+    QString m_browserFile;
+    web::BrowserList m_browsers;
+};
+
+}  // namespace termora

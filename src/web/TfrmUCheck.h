@@ -1,0 +1,43 @@
+#pragma once
+// The update window: downloads the update file from the chosen server into
+// the temporary directory, compares its version with the running one and,
+// when a newer one exists, offers its download address.
+
+#include <QDialog>
+
+#include <memory>
+
+class QAbstractButton;
+
+namespace Ui {
+class TfrmUCheck;
+}
+
+namespace termora {
+
+class TfrmUCheck : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmUCheck(QWidget* parent = nullptr);
+    ~TfrmUCheck() override;
+
+    Ui::TfrmUCheck& form() { return *ui; }
+
+public slots:
+    void ServerSelect(QAbstractButton* server);
+    void BitBtn1Click();
+    void lblResClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showResult(const QString& text, const QColor& colour, const QString& downloadLink);
+    void showFailure();
+
+    std::unique_ptr<Ui::TfrmUCheck> ui;
+    QString m_updateAddress;
+    QString m_downloadLink;
+};
+
+}  // namespace termora

@@ -1,0 +1,37 @@
+#pragma once
+// Small helpers of the tests that read and write files and expect errors.
+
+#include "UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+
+namespace termora::testing {
+
+// The file's bytes, or "<missing>" when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Writes the bytes, creating missing folders; false when that fails.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// The text of the UserError the action throws, or an empty text.
+inline QString userErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const UserError& e) {
+        return e.text();
+    }
+    return QString();
+}
+
+}  // namespace termora::testing

@@ -1,0 +1,133 @@
+// Starting programs and finding the browsers installed on the system.
+
+#include "BrowserCatalog.h"
+#include "ProcessStarter.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace termora;
+using namespace termora::testing;
+
+namespace {
+
+// A script that writes its arguments, one a line, into the file "args" beside it.
+void writeArgumentsScript(const QString& dir) {
+    const QString path = dir + "/write args";
+    QVERIFY(writeFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n"));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QString startFailure(const QString& commandLine) {
+    return userErrorOf([&] { PosixProcessStarter().start(commandLine, false); });
+}
+
+}  // namespace
+
+class ProcessAndBrowsersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsAProgramWithQuotedPathAndArguments_data() {
+        QTest::addColumn<bool>("wait");
+        QTest::newRow("waiting") << true;
+        QTest::newRow("not waiting") << false;
+    }
+    void startsAProgramWithQuotedPathAndArguments() {
+        QFETCH(bool, wait);
+        QTemporaryDir dir;
+        writeArgumentsScript(dir.path());
+        const QString script = dir.filePath("write args");
+        const QString args = dir.filePath("args");
+        PosixProcessStarter().start("\"" + script + "\" one \"two words\" http://x.example/?a=1&b=2", wait);
+        const QByteArray expected = "one\ntwo words\nhttp://x.example/?a=1&b=2\n";
+        if (wait) QCOMPARE(readFile(args), expected);
+        QTRY_COMPARE(readFile(args), expected);
+    }
+
+    void startsAProgramFromThePath() { PosixProcessStarter().start("true", true); }
+
+    void failuresCarryTheSystemError_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing program") << "/nonexistent/termora-browser http://x"
+                                         << "System Error.  Code: 2.\r\nNo such file or directory";
+        QTest::newRow("not on the path") << "termora-no-such-browser http://x"
+                                         << "System Error.  Code: 2.\r\nNo such file or directory";
+        QTest::newRow("empty command line") << "" << "System Error.  Code: 2.\r\nNo such file or directory";
+        QTest::newRow("blank command line") << "   " << "System Error.  Code: 2.\r\nNo such file or directory";
+        QTest::newRow("not executable") << "{dir}/plain.txt" << "System Error.  Code: 13.\r\nPermission denied";
+    }
+    void failuresCarryTheSystemError() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("plain.txt"), "text\n"));
+        QCOMPARE(startFailure(commandLine.replace("{dir}", dir.path())), message);
+    }
+
+    void codeZeroHasItsOwnText() { QCOMPARE(systemErrorMessage(0), QString("A call to an OS function failed")); }
+
+    void stripFieldCodes_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("url code") << "firefox %u" << "firefox";
+        QTest::newRow("list code after an option") << "chromium --new-window %U" << "chromium --new-window";
+        QTest::newRow("quoted path and argument kept")
+            << "\"/opt/My Browser/run\" --private %U" << "\"/opt/My Browser/run\" --private";
+        QTest::newRow("code inside an argument") << "app --url=%u --x" << "app --url= --x";
+        QTest::newRow("several codes") << "app %i %c --x %k" << "app --x";
+        QTest::newRow("code first") << "%k app" << "app";
+        QTest::newRow("percent sign") << "app 100%% %f" << "app 100%";
+        QTest::newRow("unknown code kept") << "app %z" << "app %z";
+        QTest::newRow("nothing to strip") << "app -a" << "app -a";
+    }
+    void stripFieldCodes() {
+        QFETCH(QString, exec);
+        QFETCH(QString, command);
+        QCOMPARE(termora::stripFieldCodes(exec), command);
+    }
+
+    void parseDesktopEntry() {
+        const DesktopEntry entry = termora::parseDesktopEntry(
+            "# comment\n[Desktop Entry]\nType=Application\nName=B\nCategories=Network;WebBrowser;\n"
+            "Exec = /opt/a\\sb/run --x %u\nHidden=false\n[Desktop Action new]\nExec=/opt/other --new\n");
+        QCOMPARE(entry.type, QString("Application"));
+        QCOMPARE(entry.categories, (QStringList{"Network", "WebBrowser"}));
+        QCOMPARE(entry.exec, QString("/opt/a b/run --x %u"));
+        QVERIFY(!entry.hidden);
+        QVERIFY(termora::parseDesktopEntry("[Desktop Entry]\nHidden=true\n").hidden);
+    }
+
+    void catalogWalksEveryEntryOfEveryDirectory() {
+        QTemporaryDir home;
+        QTemporaryDir system;
+        const QByteArray browser = "[Desktop Entry]\nType=Application\nCategories=Network;WebBrowser;\nExec=";
+        const QList<std::pair<QString, QByteArray>> files{
+            {home.filePath("applications/firefox.desktop"), browser + "firefox %u\n"},
+            {home.filePath("applications/kde/konq.desktop"), browser + "konqueror %U\n"},
+            {home.filePath("applications/gone.desktop"), browser + "gone\nHidden=true\n"},
+            {home.filePath("applications/viewer.desktop"),
+             "[Desktop Entry]\nType=Application\nCategories=Graphics;\nExec=viewer %f\n"},
+            {home.filePath("applications/notes.txt"), browser + "notes\n"},
+            {system.filePath("applications/firefox.desktop"), browser + "/usr/lib/firefox/firefox %u\n"},
+            {system.filePath("applications/gone.desktop"), browser + "gone\n"},
+            {system.filePath("applications/a-quoted.desktop"), browser + "\"/opt/My Browser/run\" --private-window %U\n"},
+            {system.filePath("applications/link.desktop"), "[Desktop Entry]\nType=Link\nCategories=WebBrowser;\nURL=http://x\n"},
+        };
+        for (const auto& [path, bytes] : files) QVERIFY(writeFile(path, bytes));
+
+        const QList<RegisteredBrowser> expected{
+            {"firefox.desktop", "firefox"},
+            {"kde-konq.desktop", "konqueror"},
+            {"a-quoted.desktop", "\"/opt/My Browser/run\" --private-window"},
+        };
+        QCOMPARE(BrowserCatalog({home.path(), system.path(), home.filePath("missing")}).browsers(), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProcessAndBrowsersTest)
+#include "ProcessAndBrowsersTest.moc"

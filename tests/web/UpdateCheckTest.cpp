@@ -1,0 +1,237 @@
+// The update window against an update server on 127.0.0.1.
+
+#include "ConnectionState.h"
+#include "Downloader.h"
+#include "LocalHttpServer.h"
+#include "RecordingLinkOpener.h"
+#include "ScriptedDialogs.h"
+#include "TermoraConstants.h"
+#include "TestFiles.h"
+#include "TfrmUCheck.h"
+#include "ui_TfrmUCheck.h"
+
+#include <QNetworkProxy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace termora;
+using namespace termora::testing;
+
+namespace {
+
+const QString kFailedMessage = "Update Check failed!\r\rPlease check your Internet Connection or Choose another Server!";
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+// Answers the connected-state query as told and counts the questions.
+class ConnectionScript : public ConnectionState {
+public:
+    ConnectionScript() { ConnectionService::install(this); }
+    ~ConnectionScript() override { ConnectionService::install(nullptr); }
+    bool isConnected() override {
+        ++queries;
+        return connected;
+    }
+    bool connected = true;
+    int queries = 0;
+};
+
+// The real download, sent to the local server in place of the update
+// server's host; records the addresses the window asked for.
+class LocalDownloads : public Downloader {
+public:
+    LocalDownloads() { DownloadService::install(this); }
+    ~LocalDownloads() override { DownloadService::install(nullptr); }
+    bool downloadToFile(const QString& address, const QString& path) override {
+        requested.append(address);
+        return NetworkDownloader(5000).downloadToFile(serverBase + QUrl(address).path(), path);
+    }
+    QString serverBase;
+    QStringList requested;
+};
+
+}  // namespace
+
+class UpdateCheckTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        QVERIFY(m_temp.isValid());
+        qputenv("TMPDIR", m_temp.path().toLocal8Bit());
+    }
+
+    void init() {
+        m_server = std::make_unique<LocalHttpServer>();
+        m_downloads.serverBase = m_server->base();
+        m_downloads.requested.clear();
+        m_window = std::make_unique<TfrmUCheck>();
+    }
+    void cleanup() {
+        m_window.reset();
+        QFile::remove(updateFile());
+    }
+
+    void startsEmptyWithServerTwo() {
+        QCOMPARE(m_window->windowTitle(), QString("Update Checker"));
+        QCOMPARE(form().lblCurrent->text(), QString("2026.12"));
+        QCOMPARE(form().lblLatest->text(), QString("-"));
+        QVERIFY(form().lblRes->isHidden());
+        QVERIFY(form().srv2->isChecked());
+        QVERIFY(!form().srv1->isEnabled());
+        QVERIFY(!form().srv4->isEnabled());
+        QCOMPARE(form().srv1->toolTip(), "Server 1 : " + QString(constants::kUpdateServer1) + " (DEAD)");
+        QCOMPARE(form().srv2->toolTip(), "Server 2 : " + QString(constants::kUpdateServer2));
+        QCOMPARE(form().srv4->toolTip(), "Server 3 : " + QString(constants::kUpdateServer3) + " (DEAD)");
+    }
+
+    void check_data() {
+        QTest::addColumn<int>("status");   // 0: connection refused
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("latest");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("failureMessage");
+        QTest::addColumn<QStringList>("opened");   // by a click on the result line
+        const QString newer = "NEW Updates Available, Click here to Download!";
+        const QString none = "NO Updates Available";
+        const QString failed = "Update Check failed!";
+        QTest::newRow("newer") << 200 << QByteArray("[15]\r\nVersion=9999\r\n[16]\r\nVersion=2027.1\r\nDLink=https://termora.example/get\r\n")
+                               << "2027.1" << newer << kGreen << false << QStringList{"https://termora.example/get"};
+        QTest::newRow("equal") << 200 << QByteArray("[16]\r\nVersion=2026.12\r\nDLink=https://termora.example/get\r\n")
+                               << "2026.12" << none << kBlue << false << QStringList{};
+        QTest::newRow("older 2016.08") << 200 << QByteArray("[16]\r\nVersion=2016.08\r\n") << "2016.08" << none << kBlue
+                                       << false << QStringList{};
+        QTest::newRow("newer without a link") << 200 << QByteArray("[16]\r\nVersion=2027\r\n") << "2027" << newer << kGreen
+                                              << false << QStringList{};
+        QTest::newRow("link that is no web address")
+            << 200 << QByteArray("[16]\r\nVersion=2027\r\nDLink=file:///usr/bin/xterm\r\n") << "2027" << newer << kGreen
+            << false << QStringList{};
+        QTest::newRow("missing section") << 200 << QByteArray("[15]\r\nVersion=2027\r\n") << "-" << failed << kRed << true
+                                         << QStringList{};
+        QTest::newRow("garbage") << 200 << QByteArray("<html>\x01\x02 no ini here") << "-" << failed << kRed << true
+                                 << QStringList{};
+        QTest::newRow("not found") << 404 << QByteArray("[16]\r\nVersion=2027\r\n") << "-" << failed << kRed << true
+                                   << QStringList{};
+        QTest::newRow("connection refused") << 0 << QByteArray() << "-" << failed << kRed << true << QStringList{};
+    }
+    void check() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, latest);
+        QFETCH(QString, result);
+        QFETCH(QColor, colour);
+        QFETCH(bool, failureMessage);
+        QFETCH(QStringList, opened);
+        if (status == 0) m_downloads.serverBase = QString("http://127.0.0.1:%1").arg(LocalHttpServer::refusedPort());
+        m_server->respond("/update.php", {status, body, {}, false});
+        ConnectionScript connection;
+        DialogScript dialogs;
+        LinkRecorder links;
+
+        form().BitBtn1->click();
+
+        QCOMPARE(m_downloads.requested, QStringList{QString(constants::kUpdateServer2) + "/update.php"});
+        QCOMPARE(form().lblLatest->text(), latest);
+        QVERIFY(form().lblRes->isVisibleTo(m_window.get()));
+        QCOMPARE(form().lblRes->text(), result);
+        QCOMPARE(form().lblRes->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(form().lblRes->cursor().shape(), opened.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        QCOMPARE(dialogs.messages.size(), failureMessage ? 1 : 0);
+        if (failureMessage) {
+            QCOMPARE(dialogs.messages[0].text, kFailedMessage);
+            QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Error);
+        }
+        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        QCOMPARE(links.opened, opened);
+    }
+
+    void withoutAConnectionNothingIsDownloaded() {
+        ConnectionScript connection;
+        connection.connected = false;
+        DialogScript dialogs;
+        form().BitBtn1->click();
+        QCOMPARE(connection.queries, 1);
+        QVERIFY(m_downloads.requested.isEmpty());
+        QVERIFY(m_server->requests.isEmpty());
+        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(form().lblRes->palette().color(QPalette::WindowText), kRed);
+        QCOMPARE(form().lblLatest->text(), QString("-"));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QString("You're not Connected to Internet!"));
+        QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Error);
+    }
+
+    void anOldUpdateFileIsNeverRead() {
+        QVERIFY(writeFile(updateFile(), "[16]\r\nVersion=2099\r\nDLink=https://termora.example/old\r\n"));
+        ConnectionScript connection;
+        DialogScript dialogs;
+        form().BitBtn1->click();  // the server answers 404
+        QCOMPARE(form().lblLatest->text(), QString("-"));
+        QCOMPARE(readFile(updateFile()), QByteArray("<missing>"));
+    }
+
+    void aLinkPlantedAsTheUpdateFileRedirectsNothing() {
+        const QString victim = m_temp.filePath("victim.txt");
+        QVERIFY(writeFile(victim, "keep me"));
+        QVERIFY(QFile::link(victim, updateFile()));
+        m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\n", {}, false});
+        ConnectionScript connection;
+        DialogScript dialogs;
+        form().BitBtn1->click();
+        QCOMPARE(readFile(victim), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(updateFile()).isSymLink());
+        QCOMPARE(form().lblLatest->text(), QString("2027"));
+    }
+
+    void aServerButtonChoosesItsServer() {
+        ConnectionScript connection;
+        DialogScript dialogs;
+        form().srv1->setEnabled(true);
+        form().srv1->click();
+        QVERIFY(form().srv1->isChecked());
+        QVERIFY(!form().srv2->isChecked());
+        form().BitBtn1->click();
+        form().srv2->click();
+        form().BitBtn1->click();
+        QCOMPARE(m_downloads.requested, (QStringList{QString(constants::kUpdateServer1) + "/update.php",
+                                                      QString(constants::kUpdateServer2) + "/update.php"}));
+    }
+
+    void aSecondCheckOverwritesTheFirst() {
+        ConnectionScript connection;
+        DialogScript dialogs;
+        LinkRecorder links;
+        m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\nDLink=https://termora.example/get\r\n", {}, false});
+        form().BitBtn1->click();
+        QCOMPARE(form().lblRes->cursor().shape(), Qt::PointingHandCursor);
+        m_server->respond("/update.php", {404, {}, {}, false});
+        form().BitBtn1->click();
+        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(form().lblRes->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        QVERIFY(links.opened.isEmpty());
+    }
+
+    void escapeClosesTheWindow() {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        form().srv2->setFocus();
+        QTest::keyClick(form().srv2, Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+    }
+
+private:
+    Ui::TfrmUCheck& form() { return m_window->form(); }
+    QString updateFile() const { return m_temp.filePath("update.ini"); }
+
+    QTemporaryDir m_temp;
+    LocalDownloads m_downloads;
+    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<TfrmUCheck> m_window;
+};
+
+QTEST_MAIN(UpdateCheckTest)
+#include "UpdateCheckTest.moc"
