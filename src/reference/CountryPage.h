@@ -19,6 +19,7 @@ public:
     explicit CountryPage(QWidget* parent = nullptr);
     ~CountryPage() override;
 
+public slots:
     // Fills the grid from the country table when it has no rows yet.
     void fillIfEmpty();
 

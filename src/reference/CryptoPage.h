@@ -20,6 +20,7 @@ public:
     explicit CryptoPage(QWidget* parent = nullptr);
     ~CryptoPage() override;
 
+public slots:
     // Fills the grid from the cryptocurrency table when it has no rows yet.
     void fillIfEmpty();
 

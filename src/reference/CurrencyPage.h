@@ -19,6 +19,7 @@ public:
     explicit CurrencyPage(QWidget* parent = nullptr);
     ~CurrencyPage() override;
 
+public slots:
     // Fills the grid from the currency table when it has no rows yet.
     void fillIfEmpty();
 

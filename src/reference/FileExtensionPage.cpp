@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace termora::reference {
 namespace {
 
@@ -58,9 +60,12 @@ void FileExtensionPage::setArchivePath(const QString& path) { m_archivePath = pa
 void FileExtensionPage::setUpCategoryList() {
     QListWidget& list = *m_ui->ListBox1;
     for (const auto category : kExtensionCategories) list.addItem(tableText(category));
-    // Four columns filled top to bottom, as a multi-column list box.
-    const int columnWidth = (list.width() - 2 * list.frameWidth()) / kCategoryColumns;
-    list.setGridSize(QSize(columnWidth, list.fontMetrics().height() + 2));
+    // Four columns filled top to bottom, as a multi-column list box; the
+    // rows are sized so that every category is in view.
+    const int rows = (int(kExtensionCategories.size()) + kCategoryColumns - 1) / kCategoryColumns;
+    const int inner = 2 * list.frameWidth();
+    list.setGridSize(QSize((list.width() - inner) / kCategoryColumns,
+                           std::min(list.fontMetrics().height() + 2, (list.height() - inner) / rows)));
     list.viewport()->installEventFilter(this);
 }
 
