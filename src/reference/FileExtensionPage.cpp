@@ -46,7 +46,7 @@ FileExtensionPage::FileExtensionPage(QWidget* parent)
     connect(m_ui->ListBox1, &QListWidget::itemSelectionChanged, this, &FileExtensionPage::ListBox1Click);
     // A click on the category already chosen reads it again.
     connect(m_ui->ListBox1, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-        if (index.row() == m_rowAtPress) ListBox1Click();
+        if (index.row() == m_chosenAtPress) ListBox1Click();
     });
     for (QPushButton* button : {m_ui->Button8, m_ui->Button16, m_ui->Button10, m_ui->Button12, m_ui->Button11,
                                 m_ui->Button7, m_ui->Button15})
@@ -70,8 +70,10 @@ void FileExtensionPage::setUpCategoryList() {
 }
 
 bool FileExtensionPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_ui->ListBox1->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_rowAtPress = m_ui->ListBox1->currentRow();
+    if (watched == m_ui->ListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QList<QListWidgetItem*> chosen = m_ui->ListBox1->selectedItems();
+        m_chosenAtPress = chosen.isEmpty() ? -1 : m_ui->ListBox1->row(chosen.first());
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -40,7 +40,7 @@ private:
     std::unique_ptr<Ui::FileExtensionPage> m_ui;
     TextTableModel* m_model;
     QString m_archivePath;
-    int m_rowAtPress = -1;
+    int m_chosenAtPress = -1;  // the category chosen when the mouse went down
 };
 
 }  // namespace termora::reference

@@ -44,6 +44,9 @@ class FileExtensionPageTest : public QObject {
         explicit Page(const QString& archive) {
             widget.setArchivePath(archive);
             widget.show();
+            // Active, so that a click moves the focus as it does for a user.
+            widget.activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&widget);
             categories = widget.findChild<QListWidget*>("ListBox1");
             list = widget.findChild<QTableView*>("FileExt");
             count = widget.findChild<QLabel*>("lbltot");
@@ -144,6 +147,17 @@ private slots:
         page.choose("Audio File");
         QCOMPARE(page.rows(), QStringList{"ogg=Ogg audio"});
         QCOMPARE(page.count->text(), QString("[ 1 ]"));
+    }
+
+    void eachChoiceReadsOnce() {
+        testing::DialogScript dialogs;
+        Page page(m_dir.filePath("missing.db"));
+        page.choose("Abbreviation File");  // the list's first item, before it is current
+        QCOMPARE(dialogs.messages.size(), 1);
+        page.choose("Archive File");
+        QCOMPARE(dialogs.messages.size(), 2);
+        page.choose("Archive File");  // again: read again
+        QCOMPARE(dialogs.messages.size(), 3);
     }
 
     void keyboardChoiceReadsTheCategory() {
