@@ -1,0 +1,82 @@
+#include "CodeGrid.h"
+
+#include "TextTableModel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include <vector>
+
+namespace termora::reference {
+namespace {
+
+// Sorts each column by its own rule; equal texts keep their order.
+class ColumnSortProxy : public QSortFilterProxyModel {
+public:
+    ColumnSortProxy(std::vector<Qt::CaseSensitivity> rules, QObject* parent)
+        : QSortFilterProxyModel(parent), m_rules(std::move(rules)) {}
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const auto rule = m_rules.at(std::size_t(left.column()));
+        return QString::compare(left.data().toString(), right.data().toString(), rule) < 0;
+    }
+
+private:
+    std::vector<Qt::CaseSensitivity> m_rules;
+};
+
+}  // namespace
+
+QString tableText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+
+QString helpKeyword(const QObject& button) { return button.property("helpKeyword").toString(); }
+
+void applyGridLook(QTableView& grid) {
+    grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid.setSelectionMode(QAbstractItemView::SingleSelection);
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setTabKeyNavigation(false);
+    grid.setShowGrid(true);
+    grid.setWordWrap(false);
+    grid.verticalHeader()->hide();
+    grid.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid.verticalHeader()->setDefaultSectionSize(grid.fontMetrics().height() + 4);
+    grid.horizontalHeader()->setHighlightSections(false);
+}
+
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<GridColumn> columns) {
+    QStringList headers;
+    std::vector<Qt::CaseSensitivity> rules;
+    for (const GridColumn& column : columns) {
+        headers.append(QString::fromLatin1(column.header));
+        rules.push_back(column.sorting);
+    }
+    auto* model = new TextTableModel(headers, &grid);
+    auto* proxy = new ColumnSortProxy(std::move(rules), &grid);
+    proxy->setSourceModel(model);
+    grid.setModel(proxy);
+
+    int section = 0;
+    for (const GridColumn& column : columns) grid.setColumnWidth(section++, column.width);
+    applyGridLook(grid);
+    // No sort column until the user clicks a header: the table's own order.
+    grid.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    grid.setSortingEnabled(true);
+    return model;
+}
+
+std::optional<QString> selectedRowText(const QTableView& grid, int column) {
+    const QModelIndexList rows = grid.selectionModel()->selectedRows(column);
+    if (rows.isEmpty()) return std::nullopt;
+    return rows.first().data().toString();
+}
+
+void copySelectedRowText(const QTableView& grid, int column) {
+    if (const auto text = selectedRowText(grid, column)) QGuiApplication::clipboard()->setText(*text);
+}
+
+}  // namespace termora::reference

@@ -1,0 +1,46 @@
+#pragma once
+// The grid of a code page: columns with fixed headers and widths, whole-row
+// selection, and sorting by a header click (a second click reverses).
+
+#include <QString>
+
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
+class QObject;
+class QTableView;
+
+namespace termora::reference {
+
+class TextTableModel;
+
+// A text of the constant tables (UTF-8) for display.
+QString tableText(std::string_view utf8);
+
+// The address or address pattern a link button keeps in its "helpKeyword"
+// property (set in the page's form).
+QString helpKeyword(const QObject& button);
+
+struct GridColumn {
+    const char* header;
+    int width;
+    Qt::CaseSensitivity sorting;  // CaseSensitive: alphabetical; CaseInsensitive: without regard to case
+};
+
+// The look and behaviour shared by the page grids: whole-row single
+// selection, grid lines, no editing, no row header, Tab leaves the grid.
+void applyGridLook(QTableView& grid);
+
+// Gives the grid its model and columns; rows stay in model order until the
+// user sorts. Returns the model, owned by the grid.
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<GridColumn> columns);
+
+// The text in the given column of the selected row, as the grid shows it.
+std::optional<QString> selectedRowText(const QTableView& grid, int column);
+
+// Puts the selected row's text of that column on the clipboard as plain
+// text; with no row selected the clipboard keeps what it holds.
+void copySelectedRowText(const QTableView& grid, int column);
+
+}  // namespace termora::reference

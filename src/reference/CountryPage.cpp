@@ -1,0 +1,49 @@
+#include "CountryPage.h"
+
+#include "CodeGrid.h"
+#include "ReferenceTables.h"
+#include "TextTableModel.h"
+#include "ui_CountryPage.h"
+
+namespace termora::reference {
+namespace {
+
+enum Column { NameColumn, Alpha2Column, Alpha3Column, DomainColumn };
+enum DomainCase { Small, Large };
+
+QString inCase(const QString& domain, int domainCase) {
+    return domainCase == Large ? domain.toUpper() : domain.toLower();
+}
+
+}  // namespace
+
+CountryPage::CountryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::CountryPage>()) {
+    m_ui->setupUi(this);
+    m_model = setUpCodeGrid(*m_ui->nxCC, {{"Country/Region Name", 178, Qt::CaseSensitive},
+                                          {"Alpha-2 Code", 114, Qt::CaseSensitive},
+                                          {"Alpha-3 Code", 116, Qt::CaseSensitive},
+                                          {"ccTLD", 113, Qt::CaseSensitive}});
+    connect(m_ui->Label6, &ClickableLabel::clicked, this, &CountryPage::fullListingCodeRequested);
+    connect(m_ui->cmbCase, &QComboBox::currentIndexChanged, this, &CountryPage::cmbCaseChange);
+    connect(m_ui->Button5, &QPushButton::clicked, this, &CountryPage::Button5Click);
+}
+
+CountryPage::~CountryPage() = default;
+
+void CountryPage::fillIfEmpty() {
+    if (m_model->rowCount() > 0) return;
+    const int domainCase = m_ui->cmbCase->currentIndex();
+    QList<QStringList> rows;
+    for (const TCountryRec& country : CountryTable())
+        rows.append({tableText(country.Name), tableText(country.Alpha2), tableText(country.Alpha3),
+                     inCase(tableText(country.TLD), domainCase)});
+    m_model->setRows(std::move(rows));
+}
+
+void CountryPage::cmbCaseChange(int item) {
+    m_model->rewriteColumn(DomainColumn, [item](const QString& domain) { return inCase(domain, item); });
+}
+
+void CountryPage::Button5Click() { copySelectedRowText(*m_ui->nxCC, NameColumn); }
+
+}  // namespace termora::reference

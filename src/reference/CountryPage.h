@@ -1,0 +1,39 @@
+#pragma once
+// The country code page: names with their ISO codes and internet domains.
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class CountryPage;
+}
+
+namespace termora::reference {
+
+class TextTableModel;
+
+class CountryPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CountryPage(QWidget* parent = nullptr);
+    ~CountryPage() override;
+
+public slots:
+    // Fills the grid from the country table when it has no rows yet.
+    void fillIfEmpty();
+
+signals:
+    // The caption "Country Code :" was clicked.
+    void fullListingCodeRequested();
+
+private slots:
+    void cmbCaseChange(int item);
+    void Button5Click();
+
+private:
+    std::unique_ptr<Ui::CountryPage> m_ui;
+    TextTableModel* m_model;
+};
+
+}  // namespace termora::reference

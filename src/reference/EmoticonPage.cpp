@@ -1,0 +1,69 @@
+#include "EmoticonPage.h"
+
+#include "EmoticonList.h"
+#include "EmoticonPictures.h"
+#include "ui_EmoticonPage.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPixmap>
+
+namespace termora::reference {
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kFirstShortcutColumn = 1;
+
+QTableWidgetItem* readOnlyItem(std::string_view text) {
+    auto* item = new QTableWidgetItem(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+}  // namespace
+
+EmoticonPage::EmoticonPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::EmoticonPage>()) {
+    m_ui->setupUi(this);
+    fillList();
+
+    // The selected row stays highlighted when the focus moves to the button.
+    QPalette palette = m_ui->lstFE->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    m_ui->lstFE->setPalette(palette);
+
+    connect(m_ui->Label7, &ClickableLabel::clicked, this, &EmoticonPage::fullListingCodeRequested);
+    connect(m_ui->Button4, &QPushButton::clicked, this, &EmoticonPage::Button4Click);
+    connect(m_ui->lstFE, &QTableWidget::itemDoubleClicked, this, &EmoticonPage::lstFEDblClick);
+}
+
+EmoticonPage::~EmoticonPage() = default;
+
+void EmoticonPage::fillList() {
+    QTableWidget& list = *m_ui->lstFE;
+    list.setRowCount(int(kEmoticons.size()));
+    list.setColumnWidth(kNameColumn, 130);
+    for (int column = kFirstShortcutColumn; column < list.columnCount(); ++column) list.setColumnWidth(column, 65);
+    list.verticalHeader()->hide();
+    list.verticalHeader()->setDefaultSectionSize(std::max(list.fontMetrics().height(), kEmoticonPictureSize) + 4);
+    list.setIconSize(QSize(kEmoticonPictureSize, kEmoticonPictureSize));
+    for (std::size_t row = 0; row < kEmoticons.size(); ++row) {
+        const Emoticon& emoticon = kEmoticons[row];
+        QTableWidgetItem* caption = readOnlyItem(emoticon.name);
+        caption->setIcon(QPixmap::fromImage(emoticonPicture(row)));
+        list.setItem(int(row), kNameColumn, caption);
+        for (std::size_t i = 0; i < emoticon.shortcutCount(); ++i)
+            list.setItem(int(row), kFirstShortcutColumn + int(i), readOnlyItem(emoticon.shortcuts[i]));
+    }
+}
+
+void EmoticonPage::Button4Click() {
+    const QModelIndexList rows = m_ui->lstFE->selectionModel()->selectedRows(kFirstShortcutColumn);
+    if (rows.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(rows.first().data().toString());
+}
+
+void EmoticonPage::lstFEDblClick() { Button4Click(); }
+
+}  // namespace termora::reference

@@ -1,0 +1,110 @@
+#include "FileExtensionPage.h"
+
+#include "AppPaths.h"
+#include "CodeGrid.h"
+#include "Dialogs.h"
+#include "ExtensionCatalogue.h"
+#include "ExtensionCategories.h"
+#include "LinkOpener.h"
+#include "TextTableModel.h"
+#include "UserError.h"
+#include "ui_FileExtensionPage.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace termora::reference {
+namespace {
+
+constexpr int kCategoryColumns = 4;
+constexpr int kExtensionColumn = 0;
+
+QString countText(qsizetype count) { return QStringLiteral("[ %1 ]").arg(count); }
+
+}  // namespace
+
+FileExtensionPage::FileExtensionPage(QWidget* parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::FileExtensionPage>()),
+      m_archivePath(paths::programDir() + tableText(kExtensionArchiveName)) {
+    m_ui->setupUi(this);
+    setUpCategoryList();
+
+    m_model = new TextTableModel({QStringLiteral("Extension"), QStringLiteral("Description")}, m_ui->FileExt);
+    m_ui->FileExt->setModel(m_model);
+    applyGridLook(*m_ui->FileExt);
+    m_ui->FileExt->setColumnWidth(0, 94);
+    m_ui->FileExt->setColumnWidth(1, 445);
+    m_ui->FileExt->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Before any category is chosen the list holds one empty row, which is
+    // its current row; the count stays "[ 0 ]".
+    m_model->setRows({{QString(), QString()}});
+    m_ui->FileExt->setCurrentIndex(m_model->index(0, kExtensionColumn));
+
+    connect(m_ui->ListBox1, &QListWidget::itemSelectionChanged, this, &FileExtensionPage::ListBox1Click);
+    // A click on the category already chosen reads it again.
+    connect(m_ui->ListBox1, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == m_chosenAtPress) ListBox1Click();
+    });
+    for (QPushButton* button : {m_ui->Button8, m_ui->Button16, m_ui->Button10, m_ui->Button12, m_ui->Button11,
+                                m_ui->Button7, m_ui->Button15})
+        connect(button, &QPushButton::clicked, this, &FileExtensionPage::Button7Click);
+}
+
+FileExtensionPage::~FileExtensionPage() = default;
+
+void FileExtensionPage::setArchivePath(const QString& path) { m_archivePath = path; }
+
+void FileExtensionPage::setUpCategoryList() {
+    QListWidget& list = *m_ui->ListBox1;
+    for (const auto category : kExtensionCategories) list.addItem(tableText(category));
+    // Four columns filled top to bottom, as a multi-column list box; the
+    // rows are sized so that every category is in view.
+    const int rows = (int(kExtensionCategories.size()) + kCategoryColumns - 1) / kCategoryColumns;
+    const int inner = 2 * list.frameWidth();
+    list.setGridSize(QSize((list.width() - inner) / kCategoryColumns,
+                           std::min(list.fontMetrics().height() + 2, (list.height() - inner) / rows)));
+    list.viewport()->installEventFilter(this);
+}
+
+bool FileExtensionPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->ListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QList<QListWidgetItem*> chosen = m_ui->ListBox1->selectedItems();
+        m_chosenAtPress = chosen.isEmpty() ? -1 : m_ui->ListBox1->row(chosen.first());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FileExtensionPage::ListBox1Click() {
+    const QList<QListWidgetItem*> chosen = m_ui->ListBox1->selectedItems();
+    if (chosen.isEmpty()) return;
+    QList<ExtensionRow> rows;
+    try {
+        rows = readCategory(m_archivePath, chosen.first()->text());
+    } catch (const UserError& error) {
+        dialogs().message(this, error.text(), Dialogs::Kind::Error);
+        return;
+    }
+    QList<QStringList> texts;
+    texts.reserve(rows.size());
+    for (const ExtensionRow& row : rows) texts.append({row.extension, row.description});
+    showRows(std::move(texts));
+}
+
+void FileExtensionPage::showRows(QList<QStringList> rows) {
+    m_model->setRows(std::move(rows));
+    m_ui->lbltot->setText(countText(m_model->rowCount()));
+    if (m_model->rowCount() > 0) m_ui->FileExt->setCurrentIndex(m_model->index(0, kExtensionColumn));
+}
+
+void FileExtensionPage::Button7Click() {
+    const QModelIndex current = m_ui->FileExt->currentIndex();
+    const QString extension = current.isValid() ? m_model->index(current.row(), kExtensionColumn).data().toString()
+                                                 : QString();
+    QString address = helpKeyword(*sender());
+    OpenLink(address.replace(QStringLiteral("%s"), extension));
+}
+
+}  // namespace termora::reference

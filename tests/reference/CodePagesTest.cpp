@@ -1,0 +1,219 @@
+// The country, currency and cryptocurrency pages driven through their
+// widgets: filling, sorting by header clicks, the domain case, copying, the
+// link button, and the page captions that ask for the full-listing code.
+
+#include "CountryPage.h"
+#include "CryptoPage.h"
+#include "CurrencyPage.h"
+#include "EmoticonPage.h"
+#include "ReferenceTables.h"
+#include "RecordingLinkOpener.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace termora::reference;
+
+namespace {
+
+QString cell(const QTableView& grid, int row, int column) { return grid.model()->index(row, column).data().toString(); }
+
+QStringList columnTexts(const QTableView& grid, int column) {
+    QStringList texts;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) texts.append(cell(grid, row, column));
+    return texts;
+}
+
+void clickHeader(QTableView& grid, int section) {
+    QHeaderView* header = grid.horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+int rowOf(const QTableView& grid, int column, const QString& text) {
+    return int(columnTexts(grid, column).indexOf(text));
+}
+
+QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+QTableView& gridOf(QWidget& page, const char* name) {
+    auto* grid = page.findChild<QTableView*>(QString::fromLatin1(name));
+    Q_ASSERT(grid != nullptr);
+    return *grid;
+}
+
+std::unique_ptr<QWidget> makePage(const QString& kind) {
+    if (kind == "country") return std::make_unique<CountryPage>();
+    if (kind == "currency") return std::make_unique<CurrencyPage>();
+    if (kind == "emoticon") return std::make_unique<EmoticonPage>();
+    return std::make_unique<CryptoPage>();
+}
+
+}  // namespace
+
+class CodePagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillersFillOnceInTableOrder_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("country") << "country" << "nxCC" << 249 << 0 << "Afghanistan" << "Zimbabwe";
+        QTest::newRow("currency") << "currency" << "nxCurc" << 164 << 0 << "AED" << "ZWD";
+        QTest::newRow("cryptocurrency") << "crypto" << "nxCCC" << 732 << 1 << "007Coin" << "Zurcoin";
+    }
+    void fillersFillOnceInTableOrder() {
+        QFETCH(QString, page);
+        QFETCH(QString, grid);
+        QFETCH(int, rows);
+        QFETCH(int, column);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        const auto widget = makePage(page);
+        QTableView& view = gridOf(*widget, qPrintable(grid));
+        QCOMPARE(view.model()->rowCount(), 0);
+        QVERIFY(QMetaObject::invokeMethod(widget.get(), "fillIfEmpty"));
+        QCOMPARE(view.model()->rowCount(), rows);
+        QCOMPARE(cell(view, 0, column), first);
+        QCOMPARE(cell(view, rows - 1, column), last);
+        QVERIFY(QMetaObject::invokeMethod(widget.get(), "fillIfEmpty"));
+        QCOMPARE(view.model()->rowCount(), rows);
+    }
+
+    void headerClickSortsAndSecondClickReverses() {
+        CryptoPage page;
+        page.show();
+        page.fillIfEmpty();
+        QTableView& grid = gridOf(page, "nxCCC");
+        const QStringList tableOrder = columnTexts(grid, 1);
+
+        clickHeader(grid, 1);
+        QStringList ascending = tableOrder;
+        std::stable_sort(ascending.begin(), ascending.end(),
+                         [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        QCOMPARE(columnTexts(grid, 1), ascending);
+        // Without regard to case: "bitUSD" stands among the other "Bit" names.
+        QVERIFY(rowOf(grid, 1, "bitUSD") < rowOf(grid, 1, "Dash"));
+
+        clickHeader(grid, 1);
+        const QStringList descending = columnTexts(grid, 1);
+        QCOMPARE(descending.first(), ascending.last());
+        QCOMPARE(descending.last(), ascending.first());
+
+        clickHeader(grid, 0);  // another column: ascending by code, alphabetical
+        const QStringList codes = columnTexts(grid, 0);
+        QVERIFY(std::is_sorted(codes.begin(), codes.end()));
+    }
+
+    void domainCaseRewritesEachRowsOwnDomainWhateverTheOrder() {
+        CountryPage page;
+        page.show();
+        page.fillIfEmpty();
+        QTableView& grid = gridOf(page, "nxCC");
+        auto* domainCase = page.findChild<QComboBox*>("cmbCase");
+        QCOMPARE(domainCase->currentText(), QString("small"));
+
+        domainCase->setCurrentIndex(1);
+        QCOMPARE(domainCase->currentText(), QString("LARGE"));
+        QCOMPARE(cell(grid, rowOf(grid, 0, "Afghanistan"), 3), QString(".AF"));
+
+        clickHeader(grid, 2);  // sort by "Alpha-3 Code"
+        QCOMPARE(cell(grid, 0, 2), QString("ABW"));
+        domainCase->setCurrentIndex(0);
+        int empty = 0;
+        for (const TCountryRec& country : CountryTable()) {
+            const int row = rowOf(grid, 0, QString::fromUtf8(country.Name.data(), qsizetype(country.Name.size())));
+            QVERIFY(row >= 0);
+            QCOMPARE(cell(grid, row, 3), QString::fromLatin1(country.TLD.data(), qsizetype(country.TLD.size())));
+            empty += cell(grid, row, 3).isEmpty();
+        }
+        QCOMPARE(empty, 14);
+
+        clickHeader(grid, 3);  // sorted by domain, then back to LARGE: still each row's own
+        domainCase->setCurrentIndex(1);
+        QCOMPARE(cell(grid, rowOf(grid, 0, "United Kingdom"), 3), QString(".GB"));
+        QCOMPARE(cell(grid, rowOf(grid, 0, "Serbia"), 3), QString());
+    }
+
+    void copyButtonsCopyTheSelectedRowsName_data() {
+        QTest::addColumn<bool>("country");
+        QTest::addColumn<int>("sortColumn");  // -1: table order
+        QTest::addColumn<QString>("selectBy");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("currency EUR") << false << -1 << "EUR" << "Euro Member Countries";
+        QTest::newRow("currency after sorting by name") << false << 1 << "USD" << "United States Dollar";
+        QTest::newRow("country in table order") << true << -1 << "CI" << QString::fromUtf8("C\xc3\xb4te d'Ivoire");
+        QTest::newRow("country after sorting by ccTLD") << true << 3 << "GB" << "United Kingdom";
+    }
+    void copyButtonsCopyTheSelectedRowsName() {
+        QFETCH(bool, country);
+        QFETCH(int, sortColumn);
+        QFETCH(QString, selectBy);
+        QFETCH(QString, copied);
+        CountryPage countryPage;
+        CurrencyPage currencyPage;
+        QWidget& page = country ? static_cast<QWidget&>(countryPage) : currencyPage;
+        country ? countryPage.fillIfEmpty() : currencyPage.fillIfEmpty();
+        page.show();
+        QTableView& grid = gridOf(page, country ? "nxCC" : "nxCurc");
+        auto* button = page.findChild<QPushButton*>(country ? "Button5" : "Button6");
+        if (sortColumn >= 0) clickHeader(grid, sortColumn);
+        const int codeColumn = country ? 1 : 0;
+
+        QGuiApplication::clipboard()->setText("kept");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clipboardText(), QString("kept"));  // nothing selected
+
+        grid.selectRow(rowOf(grid, codeColumn, selectBy));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clipboardText(), copied);
+    }
+
+    void marketCapitalisationButtonOpensItsAddress() {
+        termora::testing::LinkRecorder links;
+        CryptoPage page;
+        auto* button = page.findChild<QPushButton*>("Button13");
+        QCOMPARE(button->text(), QString("CryptoCurrency Market Capitalization"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(links.opened, QStringList{"https://coinmarketcap.com/"});
+    }
+
+    void captionClickAsksForTheFullListingCode_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("country") << "country" << "Label6" << "Country Code :";
+        QTest::newRow("currency") << "currency" << "Label13" << "Currency Code :";
+        QTest::newRow("cryptocurrency") << "crypto" << "Label37" << "CryptoCurrency List :";
+        QTest::newRow("emoticon") << "emoticon" << "Label7" << "Emoticon List :";
+    }
+    void captionClickAsksForTheFullListingCode() {
+        QFETCH(QString, page);
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        const auto widget = makePage(page);
+        QSignalSpy asked(widget.get(), SIGNAL(fullListingCodeRequested()));
+        auto* text = widget->findChild<QLabel*>(label);
+        QCOMPARE(text->text(), caption);
+        QTest::mouseClick(text, Qt::RightButton);
+        QCOMPARE(asked.count(), 0);
+        QTest::mouseClick(text, Qt::LeftButton);
+        QCOMPARE(asked.count(), 1);
+    }
+};
+
+QTEST_MAIN(CodePagesTest)
+#include "CodePagesTest.moc"

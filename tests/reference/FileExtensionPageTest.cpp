@@ -1,0 +1,215 @@
+// The file-extension page over archives made in the test: choosing a
+// category, failures that keep the list, and the site buttons.
+
+#include "FileExtensionPage.h"
+#include "FixtureArchive.h"
+#include "RecordingLinkOpener.h"
+#include "ScriptedDialogs.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace termora;
+using namespace termora::reference;
+using testing::Packing;
+
+namespace {
+
+const std::string kAudio = "wav=WAV audio\r\nMP3=MP3 audio\r\naac=AAC audio\r\nmp3=MP3 audio\r\n";
+const std::string kVideo = "mp4=MPEG-4 video\nAVI=AVI video\n";
+
+}  // namespace
+
+class FileExtensionPageTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString archive() const { return m_dir.filePath("FileExtension.db"); }
+
+    void writeArchive(std::vector<testing::FixtureMember> members) {
+        testing::writeArchive(archive().toStdString(), members);
+    }
+
+    struct Page {
+        FileExtensionPage widget;
+        QListWidget* categories;
+        QTableView* list;
+        QLabel* count;
+
+        explicit Page(const QString& archive) {
+            widget.setArchivePath(archive);
+            widget.show();
+            // Active, so that a click moves the focus as it does for a user.
+            widget.activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&widget);
+            categories = widget.findChild<QListWidget*>("ListBox1");
+            list = widget.findChild<QTableView*>("FileExt");
+            count = widget.findChild<QLabel*>("lbltot");
+        }
+        void choose(const QString& category) {
+            const auto items = categories->findItems(category, Qt::MatchExactly);
+            Q_ASSERT(items.size() == 1);
+            QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                              categories->visualItemRect(items.first()).center());
+        }
+        QStringList rows() const {
+            QStringList texts;
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                texts.append(list->model()->index(row, 0).data().toString() + "=" +
+                             list->model()->index(row, 1).data().toString());
+            return texts;
+        }
+        void press(const char* button) { QTest::mouseClick(widget.findChild<QPushButton*>(button), Qt::LeftButton); }
+    };
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void startsWithTheCategoriesAndOneEmptyRow() {
+        Page page(archive());
+        QCOMPARE(page.categories->count(), 22);
+        QCOMPARE(page.categories->item(0)->text(), QString("Abbreviation File"));
+        QCOMPARE(page.categories->item(21)->text(), QString("( SHOW ALL )"));
+        QVERIFY(page.categories->selectedItems().isEmpty());
+        QCOMPARE(page.rows(), QStringList{"="});
+        QCOMPARE(page.count->text(), QString("[ 0 ]"));
+        QCOMPARE(page.list->model()->headerData(0, Qt::Horizontal).toString(), QString("Extension"));
+        QCOMPARE(page.list->model()->headerData(1, Qt::Horizontal).toString(), QString("Description"));
+        // All four columns of categories are in view at once.
+        QVERIFY(page.categories->viewport()->rect().contains(page.categories->visualItemRect(page.categories->item(21))));
+    }
+
+    void choosingACategoryListsItsMemberSorted_data() {
+        QTest::addColumn<int>("packing");
+        QTest::newRow("deflated") << int(Packing::Deflated);
+        QTest::newRow("stored") << int(Packing::Stored);
+    }
+    void choosingACategoryListsItsMemberSorted() {
+        QFETCH(int, packing);
+        writeArchive({{"Audio File.txt", kAudio, Packing(packing)},
+                      {"( SHOW ALL ).txt", kAudio + kVideo, Packing(packing)}});
+        Page page(archive());
+        page.choose("Audio File");
+        QCOMPARE(page.rows(), (QStringList{"aac=AAC audio", "MP3=MP3 audio", "mp3=MP3 audio", "wav=WAV audio"}));
+        QCOMPARE(page.count->text(), QString("[ 4 ]"));
+        page.choose("( SHOW ALL )");
+        QCOMPARE(page.count->text(), QString("[ 6 ]"));
+        QCOMPARE(page.rows().at(1), QString("AVI=AVI video"));
+    }
+
+    void failuresShowTheReadersMessageAndKeepTheList_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no archive") << "no archive" << "Cannot open archive";
+        QTest::newRow("not an archive") << "not an archive" << "Not a zip archive";
+        QTest::newRow("missing member") << "missing member" << "Cannot extract \"Video File.txt\"";
+        QTest::newRow("damaged member") << "damaged member" << "Cannot extract \"Video File.txt\"";
+    }
+    void failuresShowTheReadersMessageAndKeepTheList() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        writeArchive({{"Audio File.txt", kAudio}});
+        Page page(archive());
+        page.choose("Audio File");
+        const QStringList before = page.rows();
+
+        QFile::remove(archive());
+        if (fault == "not an archive") {
+            QFile file(archive());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("mp4=MPEG-4 video\r\n");
+        } else if (fault == "missing member") {
+            writeArchive({{"Audio File.txt", kAudio}});
+        } else if (fault == "damaged member") {
+            writeArchive({{"Audio File.txt", kAudio}, {"Video File.txt", kVideo + kVideo + kVideo}});
+            testing::damageMember(archive().toStdString(), "Video File.txt");
+        }
+        testing::DialogScript dialogs;
+        page.choose("Video File");
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages.first().text.contains(message), qPrintable(dialogs.messages.first().text));
+        QCOMPARE(dialogs.messages.first().kind, Dialogs::Kind::Error);
+        QCOMPARE(page.rows(), before);
+        QCOMPARE(page.count->text(), QString("[ 4 ]"));
+    }
+
+    void choosingTheSameCategoryAgainRereadsIt() {
+        writeArchive({{"Audio File.txt", kAudio}, {"Video File.txt", kVideo}});
+        Page page(archive());
+        page.choose("Audio File");
+        QCOMPARE(page.count->text(), QString("[ 4 ]"));
+        writeArchive({{"Audio File.txt", "ogg=Ogg audio\r\n"}, {"Video File.txt", kVideo}});
+        page.choose("Audio File");
+        QCOMPARE(page.rows(), QStringList{"ogg=Ogg audio"});
+        QCOMPARE(page.count->text(), QString("[ 1 ]"));
+    }
+
+    void eachChoiceReadsOnce() {
+        testing::DialogScript dialogs;
+        Page page(m_dir.filePath("missing.db"));
+        page.choose("Abbreviation File");  // the list's first item, before it is current
+        QCOMPARE(dialogs.messages.size(), 1);
+        page.choose("Archive File");
+        QCOMPARE(dialogs.messages.size(), 2);
+        page.choose("Archive File");  // again: read again
+        QCOMPARE(dialogs.messages.size(), 3);
+    }
+
+    void keyboardChoiceReadsTheCategory() {
+        writeArchive({{"Audio File.txt", kAudio}, {"Video File.txt", kVideo}});
+        testing::DialogScript dialogs;
+        Page page(archive());
+        page.choose("Unknown File");  // not in this archive: one error
+        QCOMPARE(dialogs.messages.size(), 1);
+        QTest::keyClick(page.categories, Qt::Key_Down);
+        QCOMPARE(page.categories->currentItem()->text(), QString("Video File"));
+        QCOMPARE(page.rows(), (QStringList{"AVI=AVI video", "mp4=MPEG-4 video"}));
+        QCOMPARE(dialogs.messages.size(), 1);
+    }
+
+    void siteButtonsOpenTheCurrentExtension_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("FileInfo") << "Button12" << "FileInfo" << "http://www.fileinfo.com/extension/mp3";
+        QTest::newRow("File-Extension-Library")
+            << "Button11" << "File-Extension-Library" << "http://mp3.extensionfile.net/";
+        QTest::newRow("FileExt") << "Button7" << "FileExt" << "http://filext.com/file-extension/mp3";
+        QTest::newRow("DotWhat?") << "Button15" << "DotWhat?" << "http://www.dotwhat.net/search/mp3";
+        QTest::newRow("FileSuffix") << "Button10" << "FileSuffix" << "http://www.filesuffix.com/extension/mp3";
+        QTest::newRow("search query") << "Button16" << "File-Extensions.org"
+                                      << "http://www.file-extensions.org/search/?searchstring=mp3";
+        QTest::newRow("files path") << "Button8" << "OpenWith.org" << "http://www.openwith.org/files/mp3/";
+    }
+    void siteButtonsOpenTheCurrentExtension() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, address);
+        writeArchive({{"Audio File.txt", kAudio}});
+        Page page(archive());
+        auto* site = page.widget.findChild<QPushButton*>(button);
+        QCOMPARE(site->text(), caption);
+        QCOMPARE(site->parentWidget(), page.widget.findChild<QGroupBox*>("GroupBox2"));
+        testing::LinkRecorder links;
+        page.choose("Audio File");
+        page.list->selectRow(2);  // mp3
+        page.press(qPrintable(button));
+        QCOMPARE(links.opened, QStringList{address});
+    }
+
+    void siteButtonBeforeAnyCategoryOpensAnEmptyExtension() {
+        Page page(archive());
+        testing::LinkRecorder links;
+        page.press("Button12");
+        page.press("Button11");
+        QCOMPARE(links.opened, (QStringList{"http://www.fileinfo.com/extension/", "http://.extensionfile.net/"}));
+    }
+};
+
+QTEST_MAIN(FileExtensionPageTest)
+#include "FileExtensionPageTest.moc"
