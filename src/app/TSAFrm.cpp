@@ -7,14 +7,24 @@
 #include "AppPaths.h"
 #include "DictionaryPage.h"
 #include "ContributorPage.h"
+#include "CountryPage.h"
+#include "CryptoPage.h"
+#include "CurrencyPage.h"
 #include "DonationSwitch.h"
+#include "EmoticonPage.h"
+#include "ErrorReport.h"
+#include "FileExtensionPage.h"
 #include "LinkOpener.h"
 #include "MaintenanceTools.h"
 #include "MorePage.h"
+#include "OnlineSearchPage.h"
 #include "Registry.h"
+#include "ResizeKit.h"
 #include "StatusTexts.h"
 #include "SupportPage.h"
 #include "SupportWindows.h"
+#include "TfrmUCheck.h"
+#include "UrlToolsPage.h"
 #include "SystemStatus.h"
 #include "TermoraConstants.h"
 #include "UserError.h"
@@ -22,7 +32,6 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 
@@ -61,17 +70,19 @@ TSAFrm::TSAFrm(QWidget* owner)
 
     const auto navigation = ui->Panel2->findChildren<QAbstractButton*>();
     for (QAbstractButton* button : navigation) {
-        connect(button, &QAbstractButton::clicked, this, [this, button] { spdFreewareClick(button); });
+        connectReporting(button, &QAbstractButton::clicked, this, [this, button] { spdFreewareClick(button); });
     }
     connect(ui->btnHome, &QAbstractButton::clicked, this, &TSAFrm::BClick);
     connect(ui->btnAbout, &QAbstractButton::clicked, this, &TSAFrm::Button6Click);
     connect(ui->btnDonate, &QAbstractButton::clicked, this, &TSAFrm::Button2Click22);
+    connect(ui->btnUpdate, &QAbstractButton::clicked, this, &TSAFrm::btnUpdateClick);
     connect(ui->Icon, &ClickableLabel::doubleClicked, this, &TSAFrm::IconDblClick);
     connect(ui->lu, &ClickableLabel::doubleClicked, this, &TSAFrm::luDblClick);
     connect(m_timer, &QTimer::timeout, this, &TSAFrm::Timer1Timer);
     m_timer->start(1000);
 
     FormCreate();
+    attachResizeKit();
 }
 
 TSAFrm::~TSAFrm() = default;
@@ -87,30 +98,60 @@ void TSAFrm::FormCreate() {
     setNavigationCaption(ui->SpeedButton4, QStringLiteral("Currency \rCode"));
     setNavigationCaption(ui->SpeedButton5, QStringLiteral("File \rExtension"));
     setNavigationCaption(ui->sbMore, QStringLiteral("MORE\rSoftware"));
-    try {
+    // Each step reports its own failure and the next still runs: the
+    // dictionary needs neither the registry nor the browser list.
+    reportErrors(this, [] {
         registry::WriteUserRegString(QString::fromLatin1(constants::kRegistryKey),
                                      QString::fromLatin1(constants::kProductNumber),
                                      QCoreApplication::applicationFilePath());
-    } catch (const UserError& error) {
-        // The dictionary does not depend on the registry: report and go on.
-        dialogs().message(this, error.text(), Dialogs::Kind::Error);
-    }
+    });
+    reportErrors(this, [this] { m_online->loadBrowserList(); });
     ui->title->setText(QString::fromLatin1(constants::kProgramName));
     ui->cpr->setText(QString::fromLatin1(constants::kMakerNotice));
-    try {
-        // The donation window is modal and comes before the main window.
+    // The donation window is modal and comes before the main window.
+    reportErrors(this, [this] {
         if (support::donationWindowWanted()) Button2Click22();
-    } catch (const UserError& error) {
-        dialogs().message(this, error.text(), Dialogs::Kind::Error);
-    }
+    });
 }
 
 void TSAFrm::installPages() {
+    m_online = new OnlineSearchPage(ui->ASSht);
+    new UrlToolsPage(ui->shtURLSE);
+    m_crypto = new reference::CryptoPage(ui->CCCSht);
+    m_countries = new reference::CountryPage(ui->CountrySht);
+    m_currencies = new reference::CurrencyPage(ui->CurrSht);
+    auto* emoticons = new reference::EmoticonPage(ui->FBSht);
+    new reference::FileExtensionPage(ui->FileExtSht);
     auto* support = new TSupportPage(ui->shtSupport);
     m_contributors = new TContributorPage(ui->shtContrib);
     m_more = new TMoreSoftwarePage(ui->shtMore);
-    connect(support, &TSupportPage::pageRequested, this, &TSAFrm::showPage);
-    connect(m_contributors, &TContributorPage::pageRequested, this, &TSAFrm::showPage);
+
+    // The labels that put the full-listing code into the search box.
+    connect(m_online, &OnlineSearchPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_crypto, &reference::CryptoPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_countries, &reference::CountryPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_currencies, &reference::CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(emoticons, &reference::EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+
+    connect(support, &TSupportPage::pageRequested, this, [this](const QString& page) {
+        reportErrors(this, [&] { showPage(page); });
+    });
+    connect(m_contributors, &TContributorPage::pageRequested, this, [this](const QString& page) {
+        reportErrors(this, [&] { showPage(page); });
+    });
+}
+
+void TSAFrm::attachResizeKit() {
+    // Keeps the layout proportional and opens the window at its outer size,
+    // centred inside the screen area the desktop's panels leave free.
+    auto* kit = new TResizeKit(this);
+    kit->setObjectName(QStringLiteral("ResizeKit1"));
+    kit->setFormWidth(761);
+    kit->setFormHeight(661);
+    kit->setFormMinWidth(550);
+    kit->setFormMinHeight(550);
+    kit->setFormPos(TResizeFormPos::rpMiddleCenter);
+    kit->setValidTaskbar(true);
 }
 
 void TSAFrm::hidePageTabs() {
@@ -134,14 +175,21 @@ void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
         case 0: ui->PageControl1->setCurrentWidget(ui->ABSht); break;
         case 1: ui->PageControl1->setCurrentWidget(ui->ASSht); break;
         case 2: {
+            m_crypto->fillIfEmpty();
             QTabWidget* pages = ui->PageControl1;
             pages->setCurrentWidget(ui->CCCSht);
             for (QWidget* page : {ui->CCCSht, ui->FBSht, ui->shtURLSE}) pages->setTabVisible(pages->indexOf(page), true);
             pages->tabBar()->show();
             break;
         }
-        case 3: ui->PageControl1->setCurrentWidget(ui->CountrySht); break;
-        case 4: ui->PageControl1->setCurrentWidget(ui->CurrSht); break;
+        case 3:
+            m_countries->fillIfEmpty();
+            ui->PageControl1->setCurrentWidget(ui->CountrySht);
+            break;
+        case 4:
+            m_currencies->fillIfEmpty();
+            ui->PageControl1->setCurrentWidget(ui->CurrSht);
+            break;
         case 5: ui->PageControl1->setCurrentWidget(ui->FileExtSht); break;
         case 6: ui->PageControl1->setCurrentWidget(ui->shtSupport); break;
         case 11: {
@@ -157,6 +205,11 @@ void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
 void TSAFrm::Button6Click() { support::openAboutWindow(this); }
 
 void TSAFrm::Button2Click22() { support::openDonationWindow(this); }
+
+void TSAFrm::btnUpdateClick() {
+    TfrmUCheck window(this);
+    dialogs().exec(window);
+}
 
 void TSAFrm::BClick() { OpenLink(sender()->property("helpKeyword").toString()); }
 
@@ -185,15 +238,5 @@ void TSAFrm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
-void TSAFrm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_placed) return;
-    m_placed = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
 
 }  // namespace termora

@@ -10,6 +10,7 @@
 class QAbstractButton;
 class QTimer;
 class TContributorPage;
+class TResizeKit;
 class TMoreSoftwarePage;
 
 namespace Ui {
@@ -20,6 +21,12 @@ namespace termora {
 
 class DictionaryPage;
 class MaintenanceTools;
+class OnlineSearchPage;
+namespace reference {
+class CountryPage;
+class CryptoPage;
+class CurrencyPage;
+}  // namespace reference
 
 class TSAFrm : public QWidget {
     Q_OBJECT
@@ -36,6 +43,7 @@ public slots:
     void BClick();
     void Button6Click();
     void Button2Click22();
+    void btnUpdateClick();
     void IconDblClick();
     void luDblClick();
     void Timer1Timer();
@@ -44,22 +52,25 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
     void FormActivate();
     void installPages();
+    void attachResizeKit();
     void hidePageTabs();
     void setNavigationCaption(QAbstractButton* button, const QString& caption);
 
     std::unique_ptr<Ui::TSAFrm> ui;
     DictionaryPage* m_dictionary;
     MaintenanceTools* m_tools;
+    OnlineSearchPage* m_online;
+    reference::CryptoPage* m_crypto;
+    reference::CountryPage* m_countries;
+    reference::CurrencyPage* m_currencies;
     TContributorPage* m_contributors;
     TMoreSoftwarePage* m_more;
     QTimer* m_timer;
-    bool m_placed = false;
 };
 
 }  // namespace termora

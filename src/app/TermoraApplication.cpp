@@ -1,7 +1,6 @@
 #include "TermoraApplication.h"
 
-#include "Dialogs.h"
-#include "UserError.h"
+#include "ErrorReport.h"
 
 #include <QFont>
 
@@ -17,14 +16,11 @@ TermoraApplication::TermoraApplication(int& argc, char** argv) : QApplication(ar
 }
 
 bool TermoraApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const UserError& error) {
-        dialogs().message(activeWindow(), error.text(), Dialogs::Kind::Error);
-    } catch (const std::exception& error) {
-        dialogs().message(activeWindow(), QString::fromLocal8Bit(error.what()), Dialogs::Kind::Error);
-    }
-    return false;
+    // The last line of defence: handlers that can fail report their own
+    // failures (connectReporting); anything else still ends in the error box.
+    bool handled = false;
+    reportErrors(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 }  // namespace termora

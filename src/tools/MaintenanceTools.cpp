@@ -3,6 +3,7 @@
 #include "ClickableLabel.h"
 #include "Dialogs.h"
 #include "DictionaryPage.h"
+#include "ErrorReport.h"
 #include "RecordExport.h"
 #include "SearchRun.h"
 #include "TextFile.h"
@@ -20,8 +21,8 @@ MaintenanceTools::MaintenanceTools(DictionaryPage& page, const AcronymStore& sto
     ui.Kar->setCurrentIndex(0);
     connect(ui.Label1, &ClickableLabel::clicked, this, &MaintenanceTools::Label1Click);
     connect(ui.NI, &ClickableLabel::rightClicked, this, &MaintenanceTools::NIContextPopup);
-    connect(ui.Button3, &QPushButton::clicked, this, &MaintenanceTools::Button3Click);
-    connect(ui.Label3, &ClickableLabel::rightClicked, this, &MaintenanceTools::Label3ContextPopup);
+    connectReporting(ui.Button3, &QPushButton::clicked, &page, [this] { Button3Click(); });
+    connectReporting(ui.Label3, &ClickableLabel::rightClicked, &page, [this] { Label3ContextPopup(); });
 }
 
 void MaintenanceTools::Label1Click() {

@@ -6,6 +6,7 @@
 #include "AppPaths.h"
 #include "BrowserCatalog.h"
 #include "Dialogs.h"
+#include "ErrorReport.h"
 #include "LinkOpener.h"
 #include "ProcessStarter.h"
 #include "TextFile.h"
@@ -23,13 +24,13 @@ OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile)
     ui->setupUi(this);
     for (const web::AcronymSite& site : web::kAcronymSites) {
         auto* button = findChild<QPushButton*>(QLatin1String(site.button));
-        connect(button, &QPushButton::clicked, this, [this, button] { MSSearch(button); });
+        connectReporting(button, &QPushButton::clicked, this, [this, button] { MSSearch(button); });
     }
     connect(ui->DefBrowse, &QCheckBox::toggled, this, &OnlineSearchPage::DefBrowseClick);
     connect(ui->btnDot, &QPushButton::clicked, this, &OnlineSearchPage::btnDotClick);
-    connect(ui->btnAdd3, &QPushButton::clicked, this, &OnlineSearchPage::btnAdd3Click);
-    connect(ui->btnRemove3, &QPushButton::clicked, this, &OnlineSearchPage::btnRemove3Click);
-    connect(ui->GFTC, &QPushButton::clicked, this, &OnlineSearchPage::GFTCClick);
+    connectReporting(ui->btnAdd3, &QPushButton::clicked, this, [this] { btnAdd3Click(); });
+    connectReporting(ui->btnRemove3, &QPushButton::clicked, this, [this] { btnRemove3Click(); });
+    connectReporting(ui->GFTC, &QPushButton::clicked, this, [this] { GFTCClick(); });
     ui->txtAcr->installEventFilter(this);
     ui->Label10->installEventFilter(this);
 }

@@ -16,7 +16,9 @@
 #include "ui_DictionaryPage.h"
 #include "ui_TSAFrm.h"
 
+#include <QPushButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QtTest>
 
 using termora::TSAFrm;
@@ -40,12 +42,44 @@ public:
     }
 };
 
+void switchDonationWindow(const QString& value) {
+    termora::registry::WriteUserRegString("Software\\Velmont\\Support", "16", value);
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { switchDonationWindow("0"); }
+
+    void donationWindowAtStartUp_data() {
+        QTest::addColumn<QString>("switchValue");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("on") << "1" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("off") << "0" << false;
+        QTest::newRow("anything else") << "no" << false;
+    }
+    void donationWindowAtStartUp() {
+        QFETCH(QString, switchValue);
+        QFETCH(bool, opens);
+        switchDonationWindow(switchValue);
+        termora::testing::DialogScript dialogs;
+        bool shownBeforeTheWindow = false;
+        TSAFrm* window = nullptr;
+        dialogs.onModal = [&](QDialog&) {
+            shownBeforeTheWindow = window == nullptr;
+            return int(QDialog::Rejected);
+        };
+        window = new TSAFrm;
+        QCOMPARE(dialogs.modalClasses, opens ? QStringList{"TfrmDonate"} : QStringList{});
+        QCOMPARE(shownBeforeTheWindow, opens);
+        delete window;
+        switchDonationWindow("0");
+    }
+
     void startUpRecordsThePathAndShowsTheDictionary() {
         termora::testing::DialogScript dialogs;
         TSAFrm window;
@@ -105,6 +139,45 @@ private slots:
         QCOMPARE(window.form().PageControl1->currentWidget()->objectName(), page);
         const auto checked = window.form().Panel2->findChildren<QAbstractButton*>();
         QCOMPARE(std::count_if(checked.begin(), checked.end(), [](auto* b) { return b->isChecked(); }), 1);
+    }
+
+    void pagesAreFilledOnTheirFirstShowing() {
+        TSAFrm window;
+        window.show();
+        auto& ui = window.form();
+        auto* currencies = window.findChild<QTableView*>("nxCurc");
+        QCOMPARE(currencies->model()->rowCount(), 0);
+        QTest::mouseClick(ui.SpeedButton4, Qt::LeftButton);
+        QCOMPARE(currencies->model()->rowCount(), 164);
+        QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton4, Qt::LeftButton);
+        QCOMPARE(currencies->model()->rowCount(), 164);
+
+        QTest::mouseClick(ui.SpeedButton5, Qt::LeftButton);
+        const QAbstractItemModel* extensions = window.findChild<QTableView*>("FileExt")->model();
+        QVERIFY(extensions->rowCount() <= 1);
+        QCOMPARE(extensions->index(0, 0).data().toString(), QString());
+        QCOMPARE(window.findChild<QLabel*>("lbltot")->text(), QString("[ 0 ]"));
+    }
+
+    void contributorListComesFromTheSupportPage() {
+        TSAFrm window;
+        window.show();
+        auto& ui = window.form();
+        QTest::mouseClick(ui.SpeedButton6, Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.shtContrib);
+        QVERIFY(ui.SpeedButton6->isChecked());
+    }
+
+    void labelsOfOtherPagesPutTheFullListingCodeIntoTheSearchBox() {
+        TSAFrm window;
+        window.show();
+        auto& ui = window.form();
+        QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QLabel*>("Label6"), Qt::LeftButton);
+        QCOMPARE(window.dictionaryPage().form().Find->text(), QString("27041995"));
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
     }
 
     void furtherWindowsShareTheDictionaryAndOutliveNothing() {
