@@ -62,7 +62,7 @@ TSAFrm::TSAFrm(QWidget* owner)
                        .arg(data::kAcronymKeyCount));
     ui->lu->setText(QString::fromLatin1(constants::kVersion));
     ui->btnHome->setProperty("helpKeyword", QString::fromLatin1(constants::kHomePage));
-    ui->SBPanel3->setText(QString::fromLatin1(constants::kHomePage).remove(QStringLiteral("https://")).remove(QLatin1Char('/')));
+    ui->SBPanel3->setText(QString::fromLatin1(constants::kMakerWebAddress));
 
     m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
     m_tools = new MaintenanceTools(*m_dictionary, AcronymStore::builtIn());

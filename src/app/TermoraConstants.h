@@ -12,6 +12,8 @@ inline constexpr const char* kProgramName = "Termora";
 inline constexpr const char* kVersion = "2026.12";
 
 inline constexpr const char* kHomePage = "https://termora.example/";
+// The maker's web address as the status bar shows it.
+inline constexpr const char* kMakerWebAddress = "termora.example";
 inline constexpr const char* kMakerNotice = "Free acronym dictionary - termora.example";
 
 // Registry key paths (under HKEY_CURRENT_USER).

@@ -3,6 +3,7 @@
 #include "ui_DictionaryPage.h"
 
 #include "AcronymStore.h"
+#include "Dialogs.h"
 #include "DictionaryText.h"
 #include "MeaningArrangement.h"
 #include "ResultGridModel.h"
@@ -16,8 +17,6 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextCharFormat>
-
-#include "Dialogs.h"
 
 namespace termora {
 namespace {
@@ -130,26 +129,23 @@ bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
 void DictionaryPage::DoSearch() {
     showExpansion(QString());
     std::vector<const TSL*> hits;
-    {
-        // Whatever happens while matching, both presentations end consistent.
-        const auto publish = qScopeGuard([&] {
-            std::vector<std::string_view> keys;
-            keys.reserve(hits.size());
-            for (const TSL* hit : hits) keys.push_back(hit->S);
-            m_list->setKeys(std::move(keys));
-            m_grid->setRows(hits);
-            ui->Grid->sortByColumn(ResultGridModel::cAbr, Qt::AscendingOrder);
-        });
-        const QString text = ui->Find->text();
-        const auto bytes = dictionaryBytes(text);
-        if (!text.isEmpty() && bytes) {
-            SearchMethod method = SearchMethod::Exact;
-            if (ui->m2->isChecked()) method = SearchMethod::Related;
-            if (ui->m3->isChecked()) method = SearchMethod::ContainingText;
-            if (ui->m4->isChecked()) method = SearchMethod::Anagram;
-            hits = runSearch(m_store, *bytes, method, ui->chkSame->isChecked());
-        }
+    const QString text = ui->Find->text();
+    const auto bytes = dictionaryBytes(text);
+    if (!text.isEmpty() && bytes) {
+        SearchMethod method = SearchMethod::Exact;
+        if (ui->m2->isChecked()) method = SearchMethod::Related;
+        if (ui->m3->isChecked()) method = SearchMethod::ContainingText;
+        if (ui->m4->isChecked()) method = SearchMethod::Anagram;
+        hits = runSearch(m_store, *bytes, method, ui->chkSame->isChecked());
     }
+    // Both presentations are replaced in one step each, so neither redraws
+    // while hits arrive.
+    std::vector<std::string_view> keys;
+    keys.reserve(hits.size());
+    for (const TSL* hit : hits) keys.push_back(hit->S);
+    m_list->setKeys(std::move(keys));
+    m_grid->setRows(std::move(hits));
+    ui->Grid->sortByColumn(ResultGridModel::cAbr, Qt::AscendingOrder);
     setCounter(m_list->rowCount());
     if (m_list->rowCount() > 0 && ui->vsClassic->isChecked()) selectFirstKeyAndShow();
     finsearch();
