@@ -36,12 +36,3 @@ void BM_ScalingPass(benchmark::State& state) {
 BENCHMARK(BM_ScalingPass)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

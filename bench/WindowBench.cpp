@@ -45,12 +45,3 @@ BENCHMARK(BM_ThousandsRelated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullListing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
