@@ -1,11 +1,9 @@
 #include "Registry.h"
 
+#include "AppPaths.h"
 #include "UserError.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace termora::registry {
 namespace {
@@ -18,10 +16,7 @@ QString settingsKey(const QString& keyPath, const QString& valueName) {
 
 }  // namespace
 
-QString storePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Velmont/registry.ini");
-}
+QString storePath() { return paths::userConfigDir() + QStringLiteral("registry.ini"); }
 
 QString ReadUserRegString(const QString& keyPath, const QString& valueName) {
     const QSettings settings(storePath(), QSettings::IniFormat);
@@ -35,7 +30,7 @@ QString ReadUserRegString(const QString& keyPath, const QString& valueName) {
 
 void WriteUserRegString(const QString& keyPath, const QString& valueName, const QString& value) {
     const QString path = storePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    paths::makeFolderFor(path);
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(settingsKey(keyPath, valueName), value);
     settings.sync();
