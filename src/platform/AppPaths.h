@@ -29,12 +29,13 @@ QString userDataDir();
 // first write succeeds. A failure shows in the write that follows.
 void makeFolderFor(const QString& filePath);
 
-// The user's private temporary folder with a trailing separator:
+// The path of the named file in the user's private temporary folder:
 // $XDG_RUNTIME_DIR/termora/ or, without a usable runtime folder,
 // termora-<uid>/ under the temporary folder ($TMPDIR, or /tmp when that is
-// unusable). Made with mode 0700 when missing and checked on every call.
-// Throws UserError "Cannot create file \"%s\". %s" for the file name when
-// the folder cannot be made or is not a real folder of this user.
+// unusable). The folder is made with mode 0700 when missing and checked on
+// every call. Throws UserError "Cannot create file \"%s\". %s" with the
+// file's path when the folder cannot be made or is not a real folder of
+// this user.
 QString tempFile(const QString& name);
 
 // The user's home directory, where the record export writes SA.txt.
