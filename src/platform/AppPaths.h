@@ -18,7 +18,7 @@ QString dataDir();
 QString dataDirOf(const QString& programDir);
 
 // The user's configuration folder of the maker's programs, where the
-// registry file and the browser list live: $XDG_CONFIG_HOME/Velmont/.
+// browser list lives beside the registry file: $XDG_CONFIG_HOME/Velmont/.
 QString userConfigDir();
 
 // The user's data folder of this program, where hand-added entries live:

@@ -1,9 +1,11 @@
 #include "Registry.h"
 
-#include "AppPaths.h"
 #include "UserError.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace termora::registry {
 namespace {
@@ -16,7 +18,10 @@ QString settingsKey(const QString& keyPath, const QString& valueName) {
 
 }  // namespace
 
-QString storePath() { return paths::userConfigDir() + QStringLiteral("registry.ini"); }
+QString storePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Velmont/registry.ini");
+}
 
 QString ReadUserRegString(const QString& keyPath, const QString& valueName) {
     const QSettings settings(storePath(), QSettings::IniFormat);
@@ -30,7 +35,7 @@ QString ReadUserRegString(const QString& keyPath, const QString& valueName) {
 
 void WriteUserRegString(const QString& keyPath, const QString& valueName, const QString& value) {
     const QString path = storePath();
-    paths::makeFolderFor(path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(settingsKey(keyPath, valueName), value);
     settings.sync();
