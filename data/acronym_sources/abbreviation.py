@@ -56,6 +56,13 @@ def _most_initials(letters, text, words):
     return best[-1]
 
 
+def looks_abbreviated(key):
+    """One word, most of its letters capitals: "IETF", "CoAP", not "ping"."""
+    letters = [c for c in key if c.isalpha()]
+    capitals = sum(1 for c in letters if c.isupper())
+    return " " not in key and capitals >= 2 and capitals * 2 > len(letters)
+
+
 def is_abbreviation(key, expansion):
     letters = _letters(key)
     text, words = _words(expansion)

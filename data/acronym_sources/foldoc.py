@@ -18,7 +18,7 @@ lines. Entries that Debian added (subject "Debian") are left out.
 import re
 
 from . import dictd
-from .abbreviation import is_abbreviation
+from .abbreviation import is_abbreviation, looks_abbreviated
 from .text import clean, tagged
 
 NAME = "FOLDOC"
@@ -57,13 +57,6 @@ def _entries():
 
 def _plain(text):
     return clean(_LINK.sub(r"\1", text))
-
-
-def _looks_abbreviated(key):
-    """Most of the key's letters are capitals: "IETF", "CoAP", not "ping"."""
-    letters = [c for c in key if c.isalpha()]
-    capitals = sum(1 for c in letters if c.isupper())
-    return " " not in key and capitals >= 2 and capitals * 2 > len(letters)
 
 
 def _senses(body):
@@ -115,7 +108,7 @@ def _long_form_before(text, abbreviation):
 def _pairs_in_text(text):
     for match in _IN_PARENTHESES.finditer(text):
         abbreviation = match.group(1)
-        if not _looks_abbreviated(abbreviation):
+        if not looks_abbreviated(abbreviation):
             continue
         long_form = _long_form_before(text[:match.start()], abbreviation)
         if long_form:
@@ -125,7 +118,7 @@ def _pairs_in_text(text):
 def pairs_of_entry(heads, body):
     if "<Debian" in body:
         return
-    keys = [h for h in heads if _looks_abbreviated(h)]
+    keys = [h for h in heads if looks_abbreviated(h)]
     names = [h for h in heads if h not in keys]
     for key in keys:
         for name in names:
@@ -136,7 +129,7 @@ def pairs_of_entry(heads, body):
                 yield key, tagged(long_form, subject)
     for subject, sense in _senses(body):
         opening = re.match(r"\(([^()]*)\)", sense)
-        if opening and _looks_abbreviated(opening.group(1)):
+        if opening and looks_abbreviated(opening.group(1)):
             for name in names:
                 yield opening.group(1), tagged(name, subject)
         yield from _pairs_in_text(sense)

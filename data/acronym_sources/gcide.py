@@ -14,7 +14,7 @@ the entry names as such. An entry of a long form may name its abbreviation:
 import re
 
 from . import dictd
-from .abbreviation import is_abbreviation
+from .abbreviation import is_abbreviation, looks_abbreviated
 from .text import clean
 
 NAME = "GCIDE"
@@ -39,12 +39,6 @@ _TYPOS = {"Modulaiton": "Modulation", "Puplishers": "Publishers", "Tarriffs": "T
           "videocasette": "videocassette"}
 
 
-def _looks_abbreviated(key):
-    letters = [c for c in key if c.isalpha()]
-    capitals = sum(1 for c in letters if c.isupper())
-    return " " not in key and capitals >= 2 and capitals * 2 > len(letters)
-
-
 def _candidates(text):
     """Texts that may be the long form, in their order: brackets, links,
     synonyms and the plain runs between punctuation."""
@@ -65,11 +59,11 @@ def pairs_of_entry(text):
     key = clean(head.group(1))
     body = clean(_PRONUNCIATION.sub(" ", text[head.end():]))
     abbreviated = _ABBREVIATED.search(body)
-    if abbreviated and not _looks_abbreviated(key):
+    if abbreviated and not looks_abbreviated(key):
         yield abbreviated.group(1), key
     if " " in key or "'" in key or key in _GARBLED:
         return  # not contractions ("Can't")
-    if _looks_abbreviated(key):
+    if looks_abbreviated(key):
         candidates = _candidates(body)
     else:
         # An acronym ("laser") or a clipped word ("Jnr", "Bart."), not a
