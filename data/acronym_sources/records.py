@@ -32,6 +32,8 @@ def _printable_cp1252(text):
 def key_is_valid(key):
     if not key or "';L:'" in key or key != key.strip() or not _printable_cp1252(key):
         return False
+    if any(key.endswith(suffix) for suffix in STRIP_PIECES[-MAX_CASE_VARIANTS:]):
+        return False  # the case suffixes are the converter's to give
     return 1 <= len(strip_key(key)) <= 19
 
 
@@ -42,24 +44,30 @@ def meaning_is_valid(meaning):
 class Dictionary:
     """Meanings per key in the order they arrive, each with its source.
 
-    A meaning that repeats one already held, apart from case and trailing
-    bracketed tags, is dropped; when only the newcomer carries a tag it takes
-    the place of the bare one ("application binary interface" gives way to
-    "Application Binary Interface (POE)")."""
+    A meaning that repeats one already held under the key or under a
+    spelling of it that differs only in case, apart from case and trailing
+    bracketed tags, is dropped; when only the newcomer carries a tag and the
+    key is the same, it takes the place of the bare one ("application binary
+    interface" gives way to "Application Binary Interface (POE)")."""
 
     def __init__(self):
         self.meanings = OrderedDict()
+        self._spellings = {}
 
     def add(self, key, meaning, source):
         """Add one meaning; True when it is new to the key."""
-        known = self.meanings.setdefault(key, [])
         wanted = core(meaning)
-        for i, (held, origin) in enumerate(known):
-            if core(held) == wanted:
-                if has_tag(meaning) and not has_tag(held):
-                    known[i] = (meaning, origin)
+        for spelling in self._spellings.get(key.lower(), ()):
+            for i, (held, origin) in enumerate(self.meanings[spelling]):
+                if core(held) != wanted:
+                    continue
+                if spelling == key and has_tag(meaning) and not has_tag(held):
+                    self.meanings[key][i] = (meaning, origin)
                 return False
-        known.append((meaning, source))
+        if key not in self.meanings:
+            self.meanings[key] = []
+            self._spellings.setdefault(key.lower(), []).append(key)
+        self.meanings[key].append((meaning, source))
         return True
 
 

@@ -23,6 +23,11 @@ class Merge(unittest.TestCase):
              {"AES": ["Advanced Encryption Standard (cryptography)", "Automatic Emulation Switching"]}),
             ([("AFK", "Away from Keyboard (slang)"), ("AFK", "away from keyboard (IRC)")],
              {"AFK": ["Away from Keyboard (slang)"]}),
+            # A spelling that differs only in case adds no repeated meaning.
+            ([("ASAP", "As Soon As Possible (slang)"), ("asap", "as soon as possible"), ("asap", "a sap")],
+             {"ASAP [1]": ["As Soon As Possible (slang)"], "asap [2]": ["a sap"]}),
+            ([("ASAP", "As Soon As Possible"), ("asap", "as soon as possible")],
+             {"ASAP": ["As Soon As Possible"]}),
             # A bracket in front is part of the text.
             ([("ACL", "[MS] Access Compatibility Layer"), ("ACL", "Access Compatibility Layer")],
              {"ACL": ["[MS] Access Compatibility Layer", "Access Compatibility Layer"]}),
@@ -44,7 +49,7 @@ class Rules(unittest.TestCase):
         cases = [("TL;DR", True), ("C&C", True), ("A" * 19, True), ("A" * 20, False),
                  ("A.B.C.D.E.F.G.H.I.J.K.L.M.N.O.P.Q.R.S.T", False), ("...", False), ("", False),
                  ("X\tY", False), ("X\x7fY", False), ("K\u20ac", True), ("K\u0394", False),
-                 (" AB", False), ("A';L:'B", False)]
+                 (" AB", False), ("A';L:'B", False), ("AB [2]", False), ("s.15[3]", True)]
         for key, valid in cases:
             with self.subTest(key=key):
                 self.assertEqual(key_is_valid(key), valid)
