@@ -70,6 +70,8 @@ def is_abbreviation(key, expansion):
         return False
     if len(letters) >= sum(e - s for s, e, _ in words):
         return False  # the expansion is no longer than the key
+    if "".join(letters) == text[words[0][0]:words[0][1]]:
+        return False  # the key itself with a word added: "SAS System"
     initials = _most_initials(letters, text, words)
     if initials is None:
         return False

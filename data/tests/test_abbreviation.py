@@ -24,6 +24,8 @@ class IsAbbreviation(unittest.TestCase):
         ("ASP", "Application Service Provider Consortium Group Network", False),  # half the initials
         ("Fe", "Iron", False),
         ("Ara", "Ara", False),  # the expansion only spells the key again
+        ("SAS", "SAS System", False),  # the key with a word added
+        ("ADPS", "ADP system", True),
         ("", "Anything", False),
         ("ABC", "", False),
     ]
