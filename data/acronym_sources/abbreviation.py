@@ -56,6 +56,13 @@ def _most_initials(letters, text, words):
     return best[-1]
 
 
+def initials_given(key, expansion):
+    """How many of the key's letters can be initials of the expansion's
+    content words (0 when the key is no subsequence of it)."""
+    text, words = _words(expansion)
+    return _most_initials(_letters(key), text, words) or 0
+
+
 def looks_abbreviated(key):
     """One word, most of its letters capitals: "IETF", "CoAP", not "ping"."""
     letters = [c for c in key if c.isalpha()]
@@ -75,8 +82,12 @@ def is_abbreviation(key, expansion):
     initials = _most_initials(letters, text, words)
     if initials is None:
         return False
-    content = sum(1 for _, _, c in words if c) or 1
-    return initials * 2 > content
+    return initials * 2 > (content_words(expansion) or 1)
+
+
+def content_words(expansion):
+    """How many words of the expansion are not function words."""
+    return sum(1 for _, _, content in _words(expansion)[1] if content)
 
 
 def uses_every_initial(key, expansion):

@@ -18,7 +18,7 @@ lines. Entries that Debian added (subject "Debian") are left out.
 import re
 
 from . import dictd
-from .abbreviation import is_abbreviation, looks_abbreviated
+from .abbreviation import content_words, initials_given, is_abbreviation, looks_abbreviated
 from .text import clean, tagged
 
 NAME = "FOLDOC"
@@ -88,21 +88,30 @@ def _usable(long_form):
 
 
 def _long_form_before(text, abbreviation):
-    """The shortest run of words ending the text that the abbreviation
-    abbreviates, its first word beginning with the abbreviation's first
-    letter; a link just before the parentheses is taken whole."""
+    """The run of words ending the text that the abbreviation abbreviates,
+    its first word beginning with the abbreviation's first letter and two of
+    its content words giving their initial ("in this" is no long form of
+    ITS), as the extent of a long form in a text is a guess. Of those, the
+    one with most words that give their initial and fewest that give none,
+    then the shortest ("device dependent bitmap", not "dependent bitmap",
+    for DDB). A link just before the parentheses is taken whole."""
     text = text.rstrip()
     if text.endswith("}"):
         start = text.rfind("{")
         return _usable(_plain(text[start:])) if start >= 0 else None
     words = _plain(text).split(" ")
     letters = sum(1 for c in abbreviation if c.isalnum())
+    best, most = None, 0
     for count in range(1, min(len(words), letters + 5, letters * 2) + 1):
         candidate = " ".join(words[-count:])
-        if candidate[:1].lower() == abbreviation[:1].lower() and \
-                is_abbreviation(abbreviation, candidate):
-            return _usable(candidate)
-    return None
+        if candidate[:1].lower() != abbreviation[:1].lower() or \
+                not is_abbreviation(abbreviation, candidate):
+            continue
+        initials = initials_given(abbreviation, candidate)
+        score = 2 * initials - content_words(candidate)
+        if initials >= min(2, letters) and (best is None or score > most):
+            best, most = candidate, score
+    return _usable(best) if best else None
 
 
 def _pairs_in_text(text):

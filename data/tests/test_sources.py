@@ -1,7 +1,7 @@
 """The readers' rules on small pieces of their sources' formats."""
 import unittest
 
-from acronym_sources import ding, vera
+from acronym_sources import ding, foldoc, vera
 from acronym_sources.abbreviation import uses_every_initial
 
 
@@ -52,6 +52,33 @@ class DingLines(unittest.TestCase):
         for line, pairs in cases:
             with self.subTest(line=line):
                 self.assertEqual(list(ding.pairs_of_line(line)), pairs)
+
+
+class FoldocEntries(unittest.TestCase):
+    def test_long_forms_in_a_text(self):
+        cases = [
+            ("a device dependent bitmap (DDB) is", [("DDB", "device dependent bitmap")]),
+            ("approved by the {Internet Architecture Board} (IAB).", [("IAB", "Internet Architecture Board")]),
+            ("a compiler (written in C) for", []),
+            ("the chaos in this (ITS) world", []),
+        ]
+        for text, pairs in cases:
+            with self.subTest(text=text):
+                self.assertEqual(list(foldoc._pairs_in_text(text)), pairs)
+
+    def test_entries(self):
+        cases = [
+            (["Internet Engineering Task Force", "IETF"],
+             "   <networking, standard> (IETF) The IETF is a large community.",
+             [("IETF", "Internet Engineering Task Force (networking)")]),
+            (["ATM"], "   1. <communications> {Asynchronous Transfer Mode}.\n\n"
+                      "   2. Automatic Teller Machine - a cash dispenser.",
+             [("ATM", "Asynchronous Transfer Mode (communications)"), ("ATM", "Automatic Teller Machine")]),
+            (["ITP"], "   <Debian> (ITP) A notice of the Intent To Package (ITP).", []),
+        ]
+        for heads, body, pairs in cases:
+            with self.subTest(heads=heads):
+                self.assertEqual(sorted(set(foldoc.pairs_of_entry(heads, body))), sorted(pairs))
 
 
 class EveryInitial(unittest.TestCase):
