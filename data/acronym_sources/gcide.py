@@ -72,8 +72,10 @@ def pairs_of_entry(text):
         candidates = [clean(m.group(1)) for m in _SAID.finditer(body)
                       if clipped or m.group(0).lower().startswith("acronym")]
     for candidate in candidates:
-        # Not an inflected or longer form of the head word ("Curios").
+        # Not an inflected or longer form of the head word ("Curios"), nor
+        # another abbreviation ("HSV-1", "D-RAM").
         if not candidate.lower().startswith(key.lower().rstrip(".")) and \
+                not looks_abbreviated(candidate.split(" ")[0]) and \
                 is_abbreviation(key, candidate):
             yield key, " ".join(_TYPOS.get(word, word) for word in candidate.split(" "))
             return

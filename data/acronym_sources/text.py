@@ -11,15 +11,17 @@ def clean(text):
 
 
 def core(meaning):
-    """The meaning without its trailing bracketed tags, in lower case.
+    """The meaning without its trailing bracketed tags, in lower case, a
+    hyphen read as a blank.
 
     "Application Binary Interface (POE)" and "application binary
-    interface" share the core "application binary interface"."""
+    interface" share the core "application binary interface"; "Dynamic
+    Random Access Memory" and "dynamic random-access memory" share theirs."""
     text = meaning.strip()
     while True:
         match = _TRAILING_TAG.search(text)
         if not match or match.start() == 0:
-            return text.lower()
+            return clean(text.lower().replace("-", " "))
         text = text[:match.start()]
 
 

@@ -23,6 +23,8 @@ class Merge(unittest.TestCase):
              {"AES": ["Advanced Encryption Standard (cryptography)", "Automatic Emulation Switching"]}),
             ([("AFK", "Away from Keyboard (slang)"), ("AFK", "away from keyboard (IRC)")],
              {"AFK": ["Away from Keyboard (slang)"]}),
+            ([("DRAM", "Dynamic Random Access Memory (RAM, IC)"), ("DRAM", "dynamic random-access memory")],
+             {"DRAM": ["Dynamic Random Access Memory (RAM, IC)"]}),
             # A spelling that differs only in case adds no repeated meaning.
             ([("ASAP", "As Soon As Possible (slang)"), ("asap", "as soon as possible"), ("asap", "a sap")],
              {"ASAP [1]": ["As Soon As Possible (slang)"], "asap [2]": ["a sap"]}),
