@@ -39,9 +39,11 @@ FileExtensionPage::FileExtensionPage(QWidget* parent)
     m_ui->FileExt->setColumnWidth(1, 445);
     m_ui->FileExt->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Before any category is chosen the list holds one empty row, which is
-    // its current row; the count stays "[ 0 ]".
+    // its current row but not selected, so that no empty bar is highlighted;
+    // the count stays "[ 0 ]".
     m_model->setRows({{QString(), QString()}});
-    m_ui->FileExt->setCurrentIndex(m_model->index(0, kExtensionColumn));
+    m_ui->FileExt->selectionModel()->setCurrentIndex(m_model->index(0, kExtensionColumn),
+                                                     QItemSelectionModel::NoUpdate);
 
     connect(m_ui->ListBox1, &QListWidget::itemSelectionChanged, this, &FileExtensionPage::ListBox1Click);
     // A click on the category already chosen reads it again.

@@ -3,6 +3,7 @@
 
 #include "FileExtensionPage.h"
 #include "FixtureArchive.h"
+#include "ItemViewInput.h"
 #include "RecordingLinkOpener.h"
 #include "ScriptedDialogs.h"
 
@@ -17,6 +18,8 @@
 using namespace termora;
 using namespace termora::reference;
 using testing::Packing;
+using testing::clickRow;
+using testing::drawnHighlighted;
 
 namespace {
 
@@ -78,6 +81,9 @@ private slots:
         QVERIFY(page.categories->selectedItems().isEmpty());
         QCOMPARE(page.rows(), QStringList{"="});
         QCOMPARE(page.count->text(), QString("[ 0 ]"));
+        // The empty row is no selection: nothing is drawn highlighted.
+        QVERIFY(!drawnHighlighted(*page.list, page.list->model()->index(0, 0)));
+        QVERIFY(!drawnHighlighted(*page.list, page.list->model()->index(0, 1)));
         QCOMPARE(page.list->model()->headerData(0, Qt::Horizontal).toString(), QString("Extension"));
         QCOMPARE(page.list->model()->headerData(1, Qt::Horizontal).toString(), QString("Description"));
         // All four columns of categories are in view at once.
@@ -197,7 +203,7 @@ private slots:
         QCOMPARE(site->parentWidget(), page.widget.findChild<QGroupBox*>("GroupBox2"));
         testing::LinkRecorder links;
         page.choose("Audio File");
-        page.list->selectRow(2);  // mp3
+        clickRow(*page.list, 2);  // mp3
         page.press(qPrintable(button));
         QCOMPARE(links.opened, QStringList{address});
     }
