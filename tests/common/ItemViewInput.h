@@ -2,14 +2,11 @@
 // A person's mouse on item views (a click on a row or a header section at the
 // place where it is drawn) and what the window shows afterwards.
 
+#include "OnScreen.h"
+
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QHeaderView>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QTest>
-#include <QWindow>
 
 namespace termora::testing {
 
@@ -27,19 +24,6 @@ inline void clickSection(QHeaderView& header, int section) {
     const QPoint centre(header.sectionViewportPosition(section) + header.sectionSize(section) / 2,
                         header.height() / 2);
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, centre);
-}
-
-// The widget as its window shows it: pending repaints are drawn first, then
-// the window's backing store is read, so a part the widget failed to repaint
-// shows its old pixels as it would on the screen.
-inline QImage onScreen(QWidget& widget) {
-    QCoreApplication::processEvents();
-    QWidget* top = widget.window();
-    QWindow* window = top->windowHandle();
-    const QPixmap shot = window->screen()->grabWindow(window->winId());
-    const qreal ratio = shot.devicePixelRatio();
-    const QRect area(widget.mapTo(top, QPoint(0, 0)) * ratio, widget.size() * ratio);
-    return shot.copy(area).toImage();
 }
 
 // Whether the item's cell is drawn in the selection colour: most of its
