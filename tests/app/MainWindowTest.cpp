@@ -5,6 +5,7 @@
 #include "AcronymStore.h"
 #include "AppPaths.h"
 #include "DictionaryPage.h"
+#include "ItemViewInput.h"
 #include "RecordingLinkOpener.h"
 #include "Registry.h"
 #include "ResultListModel.h"
@@ -17,6 +18,7 @@
 #include "ui_TSAFrm.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -139,6 +141,34 @@ private slots:
         QCOMPARE(window.form().PageControl1->currentWidget()->objectName(), page);
         const auto checked = window.form().Panel2->findChildren<QAbstractButton*>();
         QCOMPARE(std::count_if(checked.begin(), checked.end(), [](auto* b) { return b->isChecked(); }), 1);
+    }
+
+    // The real window with its scaling kit: after each scaling pass the
+    // column number still means that many columns of keys.
+    void columnNumberHoldsThroughScalingPasses() {
+        TSAFrm window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto& page = window.dictionaryPage().form();
+        QTest::mouseClick(page.m2, Qt::LeftButton);
+        QTest::mouseClick(page.Find, Qt::LeftButton);
+        QTest::keyClick(page.Find, 'a');
+        QTest::keyClick(page.Find, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(page.SAL->model()->rowCount() > 1000);
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+
+        window.setFixedSize(1000, 860);  // as a window manager would size it
+        QCoreApplication::processEvents();
+        QVERIFY(page.SAL->width() > 700);
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+
+        QTest::mouseClick(page.K->findChild<QLineEdit*>(), Qt::LeftButton);
+        for (int step = 0; step < 4; ++step) QTest::keyClick(page.K, Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 1);
+        QVERIFY(!page.SAL->horizontalScrollBar()->isVisible());
     }
 
     void pagesAreFilledOnTheirFirstShowing() {

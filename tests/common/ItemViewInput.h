@@ -6,6 +6,8 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QListView>
+#include <QSet>
 #include <QTest>
 
 namespace termora::testing {
@@ -24,6 +26,16 @@ inline void clickSection(QHeaderView& header, int section) {
     const QPoint centre(header.sectionViewportPosition(section) + header.sectionSize(section) / 2,
                         header.height() / 2);
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, centre);
+}
+
+// How many columns of items start inside a list's visible width.
+inline int columnsInView(QListView& list) {
+    QSet<int> lefts;
+    for (int row = 0; row < list.model()->rowCount(); ++row) {
+        const QRect rect = list.visualRect(list.model()->index(row, 0));
+        if (rect.left() >= 0 && rect.left() < list.viewport()->width()) lefts.insert(rect.left());
+    }
+    return int(lefts.size());
 }
 
 // Whether the item's cell is drawn in the selection colour: most of its

@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QSet>
 #include <QtTest>
 
 using termora::DictionaryPage;
@@ -21,6 +20,7 @@ using termora::ResultGridModel;
 using termora::testing::clickItem;
 using termora::testing::clickRow;
 using termora::testing::clickSection;
+using termora::testing::columnsInView;
 using termora::testing::drawnHighlighted;
 using termora::testing::onScreen;
 
@@ -63,16 +63,6 @@ QStringList gridKeys(const QTableView& grid) {
     QStringList keys;
     for (int row = 0; row < grid.model()->rowCount(); ++row) keys << grid.model()->index(row, 0).data().toString();
     return keys;
-}
-
-// How many columns of keys start inside the list's visible width.
-int columnsInView(QListView& list) {
-    QSet<int> lefts;
-    for (int row = 0; row < list.model()->rowCount(); ++row) {
-        const QRect rect = list.visualRect(list.model()->index(row, 0));
-        if (rect.left() >= 0 && rect.left() < list.viewport()->width()) lefts.insert(rect.left());
-    }
-    return int(lefts.size());
 }
 
 }  // namespace
