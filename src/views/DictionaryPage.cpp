@@ -106,9 +106,13 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     // selection, not the current item, tells what to show.
     connect(ui->SAL->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::SALClick);
     connect(ui->Grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::GridSelectCell);
-    // A sort moves the selected row with its entry; the counter follows it.
+    // A sort moves the selected row with its entry; the counter and the
+    // view follow it.
     connect(m_grid, &QAbstractItemModel::layoutChanged, this, [this] {
-        if (const int row = selectedRow(*ui->Grid); row >= 0) setGridCounter(row);
+        const int row = selectedRow(*ui->Grid);
+        if (row < 0) return;
+        setGridCounter(row);
+        ui->Grid->scrollTo(m_grid->index(row, ResultGridModel::cAbr));
     });
     connect(ui->Copy, &QPushButton::clicked, this, &DictionaryPage::CopyClick);
     connect(ui->Kep, &QWidget::customContextMenuRequested, this, &DictionaryPage::KepContextPopup);
@@ -183,7 +187,11 @@ void DictionaryPage::t1Click(QAbstractButton* sender) {
     if (m_list->rowCount() > 0 && ui->vsClassic->isChecked()) selectFirstKeyAndShow();
 }
 
-void DictionaryPage::KClick() { setListColumns(ui->K->value()); }
+void DictionaryPage::KClick() {
+    setListColumns(ui->K->value());
+    // The selected key stays in view in the new arrangement.
+    if (const int row = selectedRow(*ui->SAL); row >= 0) ui->SAL->scrollTo(m_list->index(row));
+}
 
 void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
     const bool classic = ui->vsClassic->isChecked();

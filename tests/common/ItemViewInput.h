@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QSet>
+
+#include <algorithm>
 #include <QTest>
 
 namespace termora::testing {
@@ -28,14 +30,17 @@ inline void clickSection(QHeaderView& header, int section) {
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, centre);
 }
 
-// How many columns of items start inside a list's visible width.
+// How many columns of items a list shows side by side: its visible width
+// over the distance from one column to the next, a column cut off at the
+// right edge counting as one (1 when the items stand in a single column).
 inline int columnsInView(QListView& list) {
     QSet<int> lefts;
-    for (int row = 0; row < list.model()->rowCount(); ++row) {
-        const QRect rect = list.visualRect(list.model()->index(row, 0));
-        if (rect.left() >= 0 && rect.left() < list.viewport()->width()) lefts.insert(rect.left());
-    }
-    return int(lefts.size());
+    for (int row = 0; row < list.model()->rowCount(); ++row) lefts.insert(list.visualRect(list.model()->index(row, 0)).left());
+    if (lefts.size() < 2) return 1;
+    QList<int> sorted(lefts.begin(), lefts.end());
+    std::sort(sorted.begin(), sorted.end());
+    const int pitch = sorted.at(1) - sorted.at(0);
+    return (list.viewport()->width() + pitch - 1) / pitch;
 }
 
 // Whether the item's cell is drawn in the selection colour: most of its

@@ -367,6 +367,9 @@ private slots:
         clickGridKey("RAMP");  // each row shows its own meanings at its shown place
         QCOMPARE(ui->NI->text(), QString("[ 5 / 5 ]"));
         QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
+        clickSection(*header, ResultGridModel::cExp);  // the last row comes first and stays in view
+        QCOMPARE(highlightedGridKey(), QString("RAMP"));
+        QCOMPARE(ui->NI->text(), QString("[ 1 / 5 ]"));
     }
 
     void selectingARowLeavesTheHeaderAsDrawn() {
@@ -472,10 +475,13 @@ private slots:
         QFETCH(int, columns);
         QFETCH(QSize, size);
         search("a", ui->m2);  // 30 keys: more than the columns hold
-        setColumnNumber(columns);
         ui->SAL->resize(size);  // as a scaling pass of the window sizes it
         QCoreApplication::processEvents();
+        clickKey("TMA");  // the last key
+        setColumnNumber(columns);
+        QCoreApplication::processEvents();
         QCOMPARE(ui->SAL->gridSize().height(), 13);
+        QVERIFY(drawnHighlighted(*ui->SAL, ui->SAL->currentIndex()));  // still in view
         if (columns == 0) {
             QCOMPARE(columnsInView(*ui->SAL), 1);
             QVERIFY(ui->SAL->verticalScrollBar()->isVisible());
