@@ -57,6 +57,8 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     ui->SAL->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->SAL->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->SAL->setUniformItemSizes(true);
+    m_listDesignPointSize = ui->SAL->font().pointSizeF();
+    ui->SAL->installEventFilter(this);
     ui->SAL->viewport()->installEventFilter(this);
     setListColumns(ui->K->value());
 
@@ -134,7 +136,12 @@ void DictionaryPage::AutoClick() { ui->Find->setFocus(); }
 void DictionaryPage::m1Click() { ui->chkSame->setEnabled(ui->m4->isChecked()); }
 
 bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->SAL->viewport() && event->type() == QEvent::Resize) setListColumns(ui->K->value());
+    // The list's layout follows its visible size and its font, which the
+    // window's scaling passes change.
+    if ((watched == ui->SAL->viewport() && event->type() == QEvent::Resize) ||
+        (watched == ui->SAL && event->type() == QEvent::FontChange)) {
+        setListColumns(ui->K->value());
+    }
     if (watched == ui->Find && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -292,7 +299,13 @@ void DictionaryPage::setListColumns(int columns) {
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(columns > 0);
     // Rounded up, so that no sliver of a further column shows at the right.
-    list->setGridSize(QSize(columns > 0 ? (width + columns - 1) / columns : width, kListItemHeight));
+    const int columnWidth = columns > 0 ? (width + columns - 1) / columns : width;
+    // The item height belongs to the design font and grows with it.
+    const qreal pointSize = list->font().pointSizeF();
+    const int itemHeight = pointSize > 0 && m_listDesignPointSize > 0
+                               ? qRound(kListItemHeight * pointSize / m_listDesignPointSize)
+                               : kListItemHeight;
+    list->setGridSize(QSize(columnWidth, itemHeight));
 }
 
 void DictionaryPage::selectFirstKeyAndShow() {

@@ -77,6 +77,7 @@ private:
     SearchScheduler* m_scheduler;
     LengthBuckets m_buckets;
     bool m_expansionArranged = false;  // the view's text has its lines already
+    qreal m_listDesignPointSize = 0;    // the result list's font size at design
 };
 
 }  // namespace termora

@@ -44,6 +44,11 @@ public:
     }
 };
 
+// The distance from one key of a list column to the next.
+int rowPitch(QListView& list) {
+    return list.visualRect(list.model()->index(1, 0)).top() - list.visualRect(list.model()->index(0, 0)).top();
+}
+
 void switchDonationWindow(const QString& value) {
     termora::registry::WriteUserRegString("Software\\Velmont\\Support", "16", value);
 }
@@ -158,11 +163,13 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(page.SAL->model()->rowCount() > 1000);
         QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+        QVERIFY(rowPitch(*page.SAL) >= page.SAL->fontMetrics().height());  // the keys' lines never overlap
 
         window.setFixedSize(1000, 860);  // as a window manager would size it
         QCoreApplication::processEvents();
         QVERIFY(page.SAL->width() > 700);
         QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+        QVERIFY(rowPitch(*page.SAL) >= page.SAL->fontMetrics().height());  // the keys' lines never overlap
 
         QTest::mouseClick(page.K->findChild<QLineEdit*>(), Qt::LeftButton);
         for (int step = 0; step < 4; ++step) QTest::keyClick(page.K, Qt::Key_Down);
