@@ -60,6 +60,16 @@ class FileExtensionPageTest : public QObject {
             QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
                               categories->visualItemRect(items.first()).center());
         }
+        // Every category begins inside the list: all four columns in view at once.
+        bool allCategoriesInView() const {
+            for (int row = 0; row < categories->count(); ++row) {
+                const QRect rect = categories->visualItemRect(categories->item(row));
+                if (!categories->viewport()->rect().contains(rect.topLeft()) ||
+                    !categories->viewport()->rect().contains(rect.bottomLeft()))
+                    return false;
+            }
+            return true;
+        }
         QStringList rows() const {
             QStringList texts;
             for (int row = 0; row < list->model()->rowCount(); ++row)
@@ -86,8 +96,18 @@ private slots:
         QVERIFY(!drawnHighlighted(*page.list, page.list->model()->index(0, 1)));
         QCOMPARE(page.list->model()->headerData(0, Qt::Horizontal).toString(), QString("Extension"));
         QCOMPARE(page.list->model()->headerData(1, Qt::Horizontal).toString(), QString("Description"));
-        // All four columns of categories are in view at once.
-        QVERIFY(page.categories->viewport()->rect().contains(page.categories->visualItemRect(page.categories->item(21))));
+        QVERIFY(page.allCategoriesInView());
+    }
+
+    void categoriesKeepFourColumnsWhenTheListIsScaled() {
+        Page page(archive());
+        page.categories->resize(700, 140);  // as a scaling pass of the window sizes it
+        QFont larger = page.categories->font();
+        larger.setPointSize(larger.pointSize() + 2);
+        page.categories->setFont(larger);
+        QCoreApplication::processEvents();
+        QCOMPARE(testing::columnsInView(*page.categories), 4);
+        QVERIFY(page.allCategoriesInView());
     }
 
     void choosingACategoryListsItsMemberSorted_data() {
