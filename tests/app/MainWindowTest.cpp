@@ -118,12 +118,27 @@ private slots:
                  (QStringList{"CryptoCurrency Code", "Facebook Emoticons", "URL Shortener && Expander"}));
         QVERIFY(ui.PageControl1->tabBar()->isVisible());
         QVERIFY(ui.SpeedButton2->isChecked());
+        // Ctrl+Tab and the wheel go round the three tabs shown, never to a hidden page.
+        QStringList reached;
+        for (int press = 0; press < 3; ++press) {
+            QTest::keyClick(ui.PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+            reached << ui.PageControl1->currentWidget()->objectName();
+        }
+        QCOMPARE(reached, (QStringList{"FBSht", "shtURLSE", "CCCSht"}));
+        QTabBar* strip = ui.PageControl1->tabBar();
+        const QPointF place = strip->rect().center();
+        QWheelEvent wheel(place, strip->mapToGlobal(place), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(strip, &wheel);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CCCSht);  // the first tab shown: nothing before it
 
         QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
         QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
         QCOMPARE(visibleTabs(ui.PageControl1), QStringList{});
         QVERIFY(!ui.PageControl1->tabBar()->isVisible());
         QVERIFY(!ui.SpeedButton2->isChecked());
+        QTest::keyClick(ui.PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
     }
 
     void navigationButtonsBringTheirPages_data() {
