@@ -224,9 +224,10 @@ void DictionaryPage::SALClick() {
 }
 
 void DictionaryPage::GridSelectCell() {
+    // With the row deselected (Ctrl+click) the counter reads position 0 and
+    // the view keeps its text, as the Classic list does.
     const int row = selectedRow(*ui->Grid);
-    if (row < 0) return;
-    showExpansion(expansionText(m_grid->row(row)->L));
+    if (row >= 0) showExpansion(expansionText(m_grid->row(row)->L));
     setGridCounter(row);
     ArrangeMeanings();
 }

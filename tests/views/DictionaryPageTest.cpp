@@ -370,6 +370,10 @@ private slots:
         clickSection(*header, ResultGridModel::cExp);  // the last row comes first and stays in view
         QCOMPARE(highlightedGridKey(), QString("RAMP"));
         QCOMPARE(ui->NI->text(), QString("[ 1 / 5 ]"));
+        clickItem(*ui->Grid, ui->Grid->currentIndex(), Qt::ControlModifier);  // deselected: no place
+        QCOMPARE(highlightedGridKey(), QString());
+        QCOMPARE(ui->NI->text(), QString("[ 0 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
     }
 
     void selectingARowLeavesTheHeaderAsDrawn() {
