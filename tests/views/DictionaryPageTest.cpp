@@ -81,7 +81,7 @@ private:
         QTest::mouseClick(ui->Find, Qt::LeftButton);
         QTest::keyClick(ui->Find, Qt::Key_Escape);
         for (const QChar c : text) {
-            // Characters beyond Latin-1 arrive as text, as an input method sends them.
+            // Characters beyond ASCII arrive as text, as an input method sends them.
             if (c.unicode() < 0x80) QTest::keyClick(ui->Find, c.toLatin1());
             else QTest::sendKeyEvent(QTest::Click, ui->Find, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
