@@ -156,8 +156,15 @@ void TSAFrm::attachResizeKit() {
 
 void TSAFrm::hidePageTabs() {
     QTabWidget* pages = ui->PageControl1;
-    for (int i = 0; i < pages->count(); ++i) pages->setTabVisible(i, false);
+    for (int i = 0; i < pages->count(); ++i) showPageTab(i, false);
     pages->tabBar()->hide();
+}
+
+void TSAFrm::showPageTab(int index, bool shown) {
+    // Ctrl+Tab and the wheel skip disabled tabs but not invisible ones, so a
+    // hidden tab is disabled in the strip too (its page stays enabled).
+    ui->PageControl1->setTabVisible(index, shown);
+    ui->PageControl1->tabBar()->setTabEnabled(index, shown);
 }
 
 void TSAFrm::setNavigationCaption(QAbstractButton* button, const QString& caption) {
@@ -178,7 +185,7 @@ void TSAFrm::spdFreewareClick(QAbstractButton* sender) {
             m_crypto->fillIfEmpty();
             QTabWidget* pages = ui->PageControl1;
             pages->setCurrentWidget(ui->CCCSht);
-            for (QWidget* page : {ui->CCCSht, ui->FBSht, ui->shtURLSE}) pages->setTabVisible(pages->indexOf(page), true);
+            for (QWidget* page : {ui->CCCSht, ui->FBSht, ui->shtURLSE}) showPageTab(pages->indexOf(page), true);
             pages->tabBar()->show();
             break;
         }

@@ -59,6 +59,7 @@ private:
     void installPages();
     void attachResizeKit();
     void hidePageTabs();
+    void showPageTab(int index, bool shown);
     void setNavigationCaption(QAbstractButton* button, const QString& caption);
 
     std::unique_ptr<Ui::TSAFrm> ui;

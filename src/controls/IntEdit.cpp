@@ -3,6 +3,7 @@
 #include "IntEditValue.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -35,4 +36,18 @@ void TIntEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     QApplication::beep();
     emit characterRejected(event->text().front());
+}
+
+void TIntEdit::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    const bool selects =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (m_autoSelect || !selects) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    // The one-line edit selects all text for these reasons only; for any
+    // other it keeps the caret and the selection as they were.
+    QFocusEvent keepSelection(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&keepSelection);
 }

@@ -11,6 +11,9 @@
 class TIntEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(qint64 Value READ Value WRITE setValue USER true)
+    // Whether the text is all selected when the field is reached with Tab
+    // or a shortcut, as in any one-line edit; on unless switched off.
+    Q_PROPERTY(bool autoSelect READ autoSelect WRITE setAutoSelect)
 
 public:
     explicit TIntEdit(QWidget* parent = nullptr);
@@ -18,10 +21,17 @@ public:
     qint64 Value() const;
     void setValue(qint64 value);
 
+    bool autoSelect() const { return m_autoSelect; }
+    void setAutoSelect(bool on) { m_autoSelect = on; }
+
 signals:
     // A typed character was discarded (the beep has sounded).
     void characterRejected(QChar character);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool m_autoSelect = true;
 };

@@ -1,5 +1,6 @@
 #include "CodeGrid.h"
 
+#include "ReaderOrder.h"
 #include "TextTableModel.h"
 
 #include <QClipboard>
@@ -22,7 +23,7 @@ public:
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
         const auto rule = m_rules.at(std::size_t(left.column()));
-        return QString::compare(left.data().toString(), right.data().toString(), rule) < 0;
+        return compareForReader(left.data().toString(), right.data().toString(), rule) < 0;
     }
 
 private:

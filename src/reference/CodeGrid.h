@@ -25,7 +25,9 @@ QString helpKeyword(const QObject& button);
 struct GridColumn {
     const char* header;
     int width;
-    Qt::CaseSensitivity sorting;  // CaseSensitive: alphabetical; CaseInsensitive: without regard to case
+    // In a reader's order (ReaderOrder.h); CaseSensitive: alphabetical,
+    // CaseInsensitive: without regard to case.
+    Qt::CaseSensitivity sorting;
 };
 
 // The look and behaviour shared by the page grids: whole-row single

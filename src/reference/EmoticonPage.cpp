@@ -46,6 +46,8 @@ void EmoticonPage::fillList() {
     list.setColumnWidth(kNameColumn, 130);
     for (int column = kFirstShortcutColumn; column < list.columnCount(); ++column) list.setColumnWidth(column, 65);
     list.verticalHeader()->hide();
+    // A bold header for the selected row would cut "Shortcut 1" short.
+    list.horizontalHeader()->setHighlightSections(false);
     list.verticalHeader()->setDefaultSectionSize(std::max(list.fontMetrics().height(), kEmoticonPictureSize) + 4);
     list.setIconSize(QSize(kEmoticonPictureSize, kEmoticonPictureSize));
     for (std::size_t row = 0; row < kEmoticons.size(); ++row) {

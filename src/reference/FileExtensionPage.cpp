@@ -39,9 +39,11 @@ FileExtensionPage::FileExtensionPage(QWidget* parent)
     m_ui->FileExt->setColumnWidth(1, 445);
     m_ui->FileExt->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Before any category is chosen the list holds one empty row, which is
-    // its current row; the count stays "[ 0 ]".
+    // its current row but not selected, so that no empty bar is highlighted;
+    // the count stays "[ 0 ]".
     m_model->setRows({{QString(), QString()}});
-    m_ui->FileExt->setCurrentIndex(m_model->index(0, kExtensionColumn));
+    m_ui->FileExt->selectionModel()->setCurrentIndex(m_model->index(0, kExtensionColumn),
+                                                     QItemSelectionModel::NoUpdate);
 
     connect(m_ui->ListBox1, &QListWidget::itemSelectionChanged, this, &FileExtensionPage::ListBox1Click);
     // A click on the category already chosen reads it again.
@@ -60,16 +62,28 @@ void FileExtensionPage::setArchivePath(const QString& path) { m_archivePath = pa
 void FileExtensionPage::setUpCategoryList() {
     QListWidget& list = *m_ui->ListBox1;
     for (const auto category : kExtensionCategories) list.addItem(tableText(category));
-    // Four columns filled top to bottom, as a multi-column list box; the
-    // rows are sized so that every category is in view.
-    const int rows = (int(kExtensionCategories.size()) + kCategoryColumns - 1) / kCategoryColumns;
-    const int inner = 2 * list.frameWidth();
-    list.setGridSize(QSize((list.width() - inner) / kCategoryColumns,
-                           std::min(list.fontMetrics().height() + 2, (list.height() - inner) / rows)));
+    layOutCategories();
+    list.installEventFilter(this);
     list.viewport()->installEventFilter(this);
 }
 
+void FileExtensionPage::layOutCategories() {
+    // Four columns filled top to bottom, as a multi-column list box, each a
+    // quarter of the width; the rows are sized so that every category is in
+    // view. Laid out again whenever the window's scaling changes the list's
+    // size or font.
+    QListWidget& list = *m_ui->ListBox1;
+    const int rows = (int(kExtensionCategories.size()) + kCategoryColumns - 1) / kCategoryColumns;
+    const int inner = 2 * list.frameWidth();
+    list.setGridSize(QSize((list.width() - inner + kCategoryColumns - 1) / kCategoryColumns,
+                           std::min(list.fontMetrics().height() + 2, (list.height() - inner) / rows)));
+}
+
 bool FileExtensionPage::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_ui->ListBox1->viewport() && event->type() == QEvent::Resize) ||
+        (watched == m_ui->ListBox1 && event->type() == QEvent::FontChange)) {
+        layOutCategories();
+    }
     if (watched == m_ui->ListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QList<QListWidgetItem*> chosen = m_ui->ListBox1->selectedItems();
         m_chosenAtPress = chosen.isEmpty() ? -1 : m_ui->ListBox1->row(chosen.first());

@@ -35,6 +35,7 @@ private slots:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setUpCategoryList();
+    void layOutCategories();
     void showRows(QList<QStringList> rows);
 
     std::unique_ptr<Ui::FileExtensionPage> m_ui;

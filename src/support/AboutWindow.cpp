@@ -51,7 +51,12 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 
 TfrmAbout::~TfrmAbout() = default;
 
-void TfrmAbout::FormCreate() { ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->tsThanks), false); }
+void TfrmAbout::FormCreate() {
+    // Hidden means out of the tab strip: a tab that is only made invisible
+    // is still reached with Ctrl+Tab and the wheel, and its caption is drawn
+    // above the strip. The removed page stays a hidden child of the window.
+    ui->PageControl1->removeTab(ui->PageControl1->indexOf(ui->tsThanks));
+}
 
 void TfrmAbout::Label5Click4() {
     if (const auto* label = qobject_cast<const QLabel*>(sender())) OpenLink(label->text());

@@ -11,6 +11,7 @@
 #include "SearchRun.h"
 #include "SearchScheduler.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -56,6 +57,9 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     ui->SAL->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->SAL->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->SAL->setUniformItemSizes(true);
+    m_listDesignPointSize = ui->SAL->font().pointSizeF();
+    ui->SAL->installEventFilter(this);
+    ui->SAL->viewport()->installEventFilter(this);
     setListColumns(ui->K->value());
 
     ui->Grid->setModel(m_grid);
@@ -72,6 +76,8 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cAbr, kGridKeyWidth);
     ui->Grid->horizontalHeader()->resizeSection(ResultGridModel::cExp, kGridExpansionWidth);
     ui->Grid->horizontalHeader()->setStretchLastSection(true);
+    // A bold header for the selected row would cut "Abbreviation" short.
+    ui->Grid->horizontalHeader()->setHighlightSections(false);
     connect(ui->Grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (section == ResultGridModel::cExp && size < kGridExpansionMinWidth) {
             ui->Grid->horizontalHeader()->resizeSection(section, kGridExpansionMinWidth);
@@ -84,17 +90,32 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     connect(ui->Cari, &QPushButton::clicked, this, &DictionaryPage::CariClick);
     connect(ui->Find, &QLineEdit::textChanged, this, &DictionaryPage::FindChange);
     connect(ui->Auto, &QCheckBox::clicked, this, &DictionaryPage::AutoClick);
+    // Each pair of radio buttons is its own group: exactly one method and one
+    // view style are chosen at any time, and clicking the chosen one keeps it.
+    auto* methods = new QButtonGroup(this);
+    for (QAbstractButton* method : {ui->m1, ui->m2, ui->m3, ui->m4}) methods->addButton(method);
+    auto* styles = new QButtonGroup(this);
+    styles->addButton(ui->vsClassic);
+    styles->addButton(ui->vsModern);
     connect(ui->m4, &QRadioButton::toggled, this, &DictionaryPage::m1Click);
     for (int n = 0; n < LengthBuckets::kCount; ++n) {
         QAbstractButton* button = lengthButton(n);
         connect(button, &QAbstractButton::clicked, this, [this, button] { t1Click(button); });
     }
     connect(ui->K, &QSpinBox::valueChanged, this, &DictionaryPage::KClick);
-    for (QAbstractButton* style : {static_cast<QAbstractButton*>(ui->vsClassic), static_cast<QAbstractButton*>(ui->vsModern)}) {
-        connect(style, &QAbstractButton::clicked, this, [this, style] { vsClassicClick(style); });
-    }
-    connect(ui->SAL->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::SALClick);
-    connect(ui->Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DictionaryPage::GridSelectCell);
+    connect(styles, &QButtonGroup::buttonClicked, this, &DictionaryPage::vsClassicClick);
+    // A mouse press makes an item current before it selects it, so the
+    // selection, not the current item, tells what to show.
+    connect(ui->SAL->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::SALClick);
+    connect(ui->Grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::GridSelectCell);
+    // A sort moves the selected row with its entry; the counter and the
+    // view follow it.
+    connect(m_grid, &QAbstractItemModel::layoutChanged, this, [this] {
+        const int row = selectedRow(*ui->Grid);
+        if (row < 0) return;
+        setGridCounter(row);
+        ui->Grid->scrollTo(m_grid->index(row, ResultGridModel::cAbr));
+    });
     connect(ui->Copy, &QPushButton::clicked, this, &DictionaryPage::CopyClick);
     connect(ui->Kep, &QWidget::customContextMenuRequested, this, &DictionaryPage::KepContextPopup);
     connect(ui->Label4, &ClickableLabel::doubleClicked, this, &DictionaryPage::Label4Click);
@@ -115,6 +136,12 @@ void DictionaryPage::AutoClick() { ui->Find->setFocus(); }
 void DictionaryPage::m1Click() { ui->chkSame->setEnabled(ui->m4->isChecked()); }
 
 bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
+    // The list's layout follows its visible size and its font, which the
+    // window's scaling passes change.
+    if ((watched == ui->SAL->viewport() && event->type() == QEvent::Resize) ||
+        (watched == ui->SAL && event->type() == QEvent::FontChange)) {
+        setListColumns(ui->K->value());
+    }
     if (watched == ui->Find && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -167,7 +194,11 @@ void DictionaryPage::t1Click(QAbstractButton* sender) {
     if (m_list->rowCount() > 0 && ui->vsClassic->isChecked()) selectFirstKeyAndShow();
 }
 
-void DictionaryPage::KClick() { setListColumns(ui->K->value()); }
+void DictionaryPage::KClick() {
+    setListColumns(ui->K->value());
+    // The selected key stays in view in the new arrangement.
+    if (const int row = selectedRow(*ui->SAL); row >= 0) ui->SAL->scrollTo(m_list->index(row));
+}
 
 void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
     const bool classic = ui->vsClassic->isChecked();
@@ -175,9 +206,7 @@ void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
     ui->Grid->setVisible(ui->vsModern->isChecked());
     setLabelColour(ui->ls, classic ? kFilterActiveColour : kFilterInactiveColour);
     showExpansion(QString());
-    ui->SAL->selectionModel()->blockSignals(true);
     ui->SAL->selectionModel()->clear();
-    ui->SAL->selectionModel()->blockSignals(false);
     const int tag = sender->property("tag").toInt();
     if (tag == 0) setCounter(m_list->rowCount());
     if (tag == 1) setCounter(static_cast<int>(m_buckets.bucket(0).size()));
@@ -185,27 +214,31 @@ void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
 }
 
 void DictionaryPage::SALClick() {
-    const QModelIndex current = ui->SAL->selectionModel()->currentIndex();
-    const bool selected = current.isValid() && ui->SAL->selectionModel()->isSelected(current);
-    if (selected && ui->vsClassic->isChecked()) {
-        const TSL* record = m_store.findKey(m_list->key(current.row()));
+    const int row = selectedRow(*ui->SAL);
+    if (row >= 0 && ui->vsClassic->isChecked()) {
+        const TSL* record = m_store.findKey(m_list->key(row));
         showExpansion(record != nullptr ? expansionText(record->L) : QString());
     }
-    setCounter(selected ? current.row() + 1 : 0, m_list->rowCount());
+    setCounter(row + 1, m_list->rowCount());
     ArrangeMeanings();
 }
 
 void DictionaryPage::GridSelectCell() {
-    const QModelIndex current = ui->Grid->selectionModel()->currentIndex();
-    if (!current.isValid()) return;
-    showExpansion(expansionText(m_grid->row(current.row())->L));
-    setCounter(current.row() + 1, static_cast<int>(m_buckets.bucket(0).size()));
+    // With the row deselected (Ctrl+click) the counter reads position 0 and
+    // the view keeps its text, as the Classic list does.
+    const int row = selectedRow(*ui->Grid);
+    if (row >= 0) showExpansion(expansionText(m_grid->row(row)->L));
+    setGridCounter(row);
     ArrangeMeanings();
 }
 
 void DictionaryPage::ArrangeMeanings() {
-    const ArrangedMeanings arranged = arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked());
+    // A text is broken into lines once, when it is put into the view; later
+    // calls only highlight, so blank lines never pile up.
+    const ArrangedMeanings arranged =
+        arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked() && !m_expansionArranged);
     if (arranged.text != ui->Kep->toPlainText()) showExpansion(arranged.text);
+    m_expansionArranged = true;
     QTextCharFormat marker;
     marker.setFontWeight(QFont::Bold);
     marker.setForeground(kMarkerColour);
@@ -254,24 +287,37 @@ void DictionaryPage::showExpansion(const QString& text) {
     // the last marker's bold blue into it.
     ui->Kep->setCurrentCharFormat(QTextCharFormat());
     ui->Kep->setPlainText(text);
+    m_expansionArranged = false;
 }
 
 void DictionaryPage::setListColumns(int columns) {
     // With columns the keys fill the list top to bottom, column after column,
-    // each column an equal share of the width; with none, one scrolling column.
+    // each column an equal share of the visible width; with none, one column
+    // as wide as the space beside the vertical scroll bar. Called again
+    // whenever that space changes size, so n always means n columns.
     QListView* list = ui->SAL;
-    const int width = list->width() - 2 * list->frameWidth();
+    const int width = list->viewport()->width();
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(columns > 0);
-    list->setGridSize(QSize(columns > 0 ? width / columns : width, kListItemHeight));
+    // Rounded up, so that no sliver of a further column shows at the right.
+    const int columnWidth = columns > 0 ? (width + columns - 1) / columns : width;
+    // The item height belongs to the design font and grows with it.
+    const qreal pointSize = list->font().pointSizeF();
+    const int itemHeight = pointSize > 0 && m_listDesignPointSize > 0
+                               ? qRound(kListItemHeight * pointSize / m_listDesignPointSize)
+                               : kListItemHeight;
+    list->setGridSize(QSize(columnWidth, itemHeight));
 }
 
 void DictionaryPage::selectFirstKeyAndShow() {
-    QItemSelectionModel* selection = ui->SAL->selectionModel();
-    selection->blockSignals(true);
-    selection->setCurrentIndex(m_list->index(0), QItemSelectionModel::ClearAndSelect);
-    selection->blockSignals(false);
-    SALClick();
+    // The list was just refilled, so nothing is selected: the selection
+    // change shows the key.
+    ui->SAL->selectionModel()->setCurrentIndex(m_list->index(0), QItemSelectionModel::ClearAndSelect);
+}
+
+int DictionaryPage::selectedRow(const QAbstractItemView& view) {
+    const QModelIndexList selected = view.selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(QString::number(count))); }
@@ -279,6 +325,8 @@ void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(QString
 void DictionaryPage::setCounter(int position, int count) {
     ui->NI->setText(counterText(QString::number(position) + QStringLiteral(" / ") + QString::number(count)));
 }
+
+void DictionaryPage::setGridCounter(int row) { setCounter(row + 1, static_cast<int>(m_buckets.bucket(0).size())); }
 
 void DictionaryPage::enableLengthButtons() {
     const bool classic = ui->vsClassic->isChecked();

@@ -10,7 +10,7 @@
 #include <memory>
 
 class QAbstractButton;
-class QListView;
+class QAbstractItemView;
 
 namespace Ui {
 class DictionaryPage;
@@ -65,6 +65,8 @@ private:
     void selectFirstKeyAndShow();
     void setCounter(int count);
     void setCounter(int position, int count);
+    void setGridCounter(int row);
+    static int selectedRow(const QAbstractItemView& view);
     void enableLengthButtons();
     QAbstractButton* lengthButton(int n) const;
 
@@ -74,6 +76,8 @@ private:
     ResultGridModel* m_grid;
     SearchScheduler* m_scheduler;
     LengthBuckets m_buckets;
+    bool m_expansionArranged = false;  // the view's text has its lines already
+    qreal m_listDesignPointSize = 0;    // the result list's font size at design
 };
 
 }  // namespace termora

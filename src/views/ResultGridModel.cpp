@@ -4,6 +4,7 @@
 #include "KeyOrder.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace termora {
 
@@ -39,10 +40,27 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
 void ResultGridModel::sort(int column, Qt::SortOrder order) {
     const auto text = [column](const TSL* r) { return column == cAbr ? r->S : r->L; };
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const TSL* a, const TSL* b) {
-        const int c = compareKeys(text(a), text(b));
+    std::vector<std::size_t> oldRowAt(m_rows.size());
+    std::iota(oldRowAt.begin(), oldRowAt.end(), std::size_t{0});
+    std::stable_sort(oldRowAt.begin(), oldRowAt.end(), [&](std::size_t a, std::size_t b) {
+        const int c = compareKeys(text(m_rows[a]), text(m_rows[b]));
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
+    std::vector<const TSL*> sorted(m_rows.size());
+    std::vector<int> newRowOf(m_rows.size());
+    for (std::size_t row = 0; row < oldRowAt.size(); ++row) {
+        sorted[row] = m_rows[oldRowAt[row]];
+        newRowOf[oldRowAt[row]] = static_cast<int>(row);
+    }
+    m_rows = std::move(sorted);
+    // The selection and the current row move with their entries.
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        after.append(this->index(newRowOf[static_cast<std::size_t>(index.row())], index.column()));
+    }
+    changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

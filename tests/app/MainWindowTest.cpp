@@ -5,6 +5,7 @@
 #include "AcronymStore.h"
 #include "AppPaths.h"
 #include "DictionaryPage.h"
+#include "ItemViewInput.h"
 #include "RecordingLinkOpener.h"
 #include "Registry.h"
 #include "ResultListModel.h"
@@ -17,6 +18,7 @@
 #include "ui_TSAFrm.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -41,6 +43,11 @@ public:
         return QObject::event(e);
     }
 };
+
+// The distance from one key of a list column to the next.
+int rowPitch(QListView& list) {
+    return list.visualRect(list.model()->index(1, 0)).top() - list.visualRect(list.model()->index(0, 0)).top();
+}
 
 void switchDonationWindow(const QString& value) {
     termora::registry::WriteUserRegString("Software\\Velmont\\Support", "16", value);
@@ -111,12 +118,27 @@ private slots:
                  (QStringList{"CryptoCurrency Code", "Facebook Emoticons", "URL Shortener && Expander"}));
         QVERIFY(ui.PageControl1->tabBar()->isVisible());
         QVERIFY(ui.SpeedButton2->isChecked());
+        // Ctrl+Tab and the wheel go round the three tabs shown, never to a hidden page.
+        QStringList reached;
+        for (int press = 0; press < 3; ++press) {
+            QTest::keyClick(ui.PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+            reached << ui.PageControl1->currentWidget()->objectName();
+        }
+        QCOMPARE(reached, (QStringList{"FBSht", "shtURLSE", "CCCSht"}));
+        QTabBar* strip = ui.PageControl1->tabBar();
+        const QPointF place = strip->rect().center();
+        QWheelEvent wheel(place, strip->mapToGlobal(place), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(strip, &wheel);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CCCSht);  // the first tab shown: nothing before it
 
         QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
         QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
         QCOMPARE(visibleTabs(ui.PageControl1), QStringList{});
         QVERIFY(!ui.PageControl1->tabBar()->isVisible());
         QVERIFY(!ui.SpeedButton2->isChecked());
+        QTest::keyClick(ui.PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
     }
 
     void navigationButtonsBringTheirPages_data() {
@@ -139,6 +161,36 @@ private slots:
         QCOMPARE(window.form().PageControl1->currentWidget()->objectName(), page);
         const auto checked = window.form().Panel2->findChildren<QAbstractButton*>();
         QCOMPARE(std::count_if(checked.begin(), checked.end(), [](auto* b) { return b->isChecked(); }), 1);
+    }
+
+    // The real window with its scaling kit: after each scaling pass the
+    // column number still means that many columns of keys.
+    void columnNumberHoldsThroughScalingPasses() {
+        TSAFrm window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto& page = window.dictionaryPage().form();
+        QTest::mouseClick(page.m2, Qt::LeftButton);
+        QTest::mouseClick(page.Find, Qt::LeftButton);
+        QTest::keyClick(page.Find, 'a');
+        QTest::keyClick(page.Find, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(page.SAL->model()->rowCount() > 1000);
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+        QVERIFY(rowPitch(*page.SAL) >= page.SAL->fontMetrics().height());  // the keys' lines never overlap
+
+        window.setFixedSize(1000, 860);  // as a window manager would size it
+        QCoreApplication::processEvents();
+        QVERIFY(page.SAL->width() > 700);
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 4);
+        QVERIFY(rowPitch(*page.SAL) >= page.SAL->fontMetrics().height());  // the keys' lines never overlap
+
+        QTest::mouseClick(page.K->findChild<QLineEdit*>(), Qt::LeftButton);
+        for (int step = 0; step < 4; ++step) QTest::keyClick(page.K, Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QCOMPARE(termora::testing::columnsInView(*page.SAL), 1);
+        QVERIFY(!page.SAL->horizontalScrollBar()->isVisible());
     }
 
     void pagesAreFilledOnTheirFirstShowing() {

@@ -3,6 +3,7 @@
 
 #include "FileExtensionPage.h"
 #include "FixtureArchive.h"
+#include "ItemViewInput.h"
 #include "RecordingLinkOpener.h"
 #include "ScriptedDialogs.h"
 
@@ -17,6 +18,8 @@
 using namespace termora;
 using namespace termora::reference;
 using testing::Packing;
+using testing::clickRow;
+using testing::drawnHighlighted;
 
 namespace {
 
@@ -57,6 +60,16 @@ class FileExtensionPageTest : public QObject {
             QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
                               categories->visualItemRect(items.first()).center());
         }
+        // Every category begins inside the list: all four columns in view at once.
+        bool allCategoriesInView() const {
+            for (int row = 0; row < categories->count(); ++row) {
+                const QRect rect = categories->visualItemRect(categories->item(row));
+                if (!categories->viewport()->rect().contains(rect.topLeft()) ||
+                    !categories->viewport()->rect().contains(rect.bottomLeft()))
+                    return false;
+            }
+            return true;
+        }
         QStringList rows() const {
             QStringList texts;
             for (int row = 0; row < list->model()->rowCount(); ++row)
@@ -78,10 +91,23 @@ private slots:
         QVERIFY(page.categories->selectedItems().isEmpty());
         QCOMPARE(page.rows(), QStringList{"="});
         QCOMPARE(page.count->text(), QString("[ 0 ]"));
+        // The empty row is no selection: nothing is drawn highlighted.
+        QVERIFY(!drawnHighlighted(*page.list, page.list->model()->index(0, 0)));
+        QVERIFY(!drawnHighlighted(*page.list, page.list->model()->index(0, 1)));
         QCOMPARE(page.list->model()->headerData(0, Qt::Horizontal).toString(), QString("Extension"));
         QCOMPARE(page.list->model()->headerData(1, Qt::Horizontal).toString(), QString("Description"));
-        // All four columns of categories are in view at once.
-        QVERIFY(page.categories->viewport()->rect().contains(page.categories->visualItemRect(page.categories->item(21))));
+        QVERIFY(page.allCategoriesInView());
+    }
+
+    void categoriesKeepFourColumnsWhenTheListIsScaled() {
+        Page page(archive());
+        page.categories->resize(700, 140);  // as a scaling pass of the window sizes it
+        QFont larger = page.categories->font();
+        larger.setPointSize(larger.pointSize() + 2);
+        page.categories->setFont(larger);
+        QCoreApplication::processEvents();
+        QCOMPARE(testing::columnsInView(*page.categories), 4);
+        QVERIFY(page.allCategoriesInView());
     }
 
     void choosingACategoryListsItsMemberSorted_data() {
@@ -197,7 +223,7 @@ private slots:
         QCOMPARE(site->parentWidget(), page.widget.findChild<QGroupBox*>("GroupBox2"));
         testing::LinkRecorder links;
         page.choose("Audio File");
-        page.list->selectRow(2);  // mp3
+        clickRow(*page.list, 2);  // mp3
         page.press(qPrintable(button));
         QCOMPARE(links.opened, QStringList{address});
     }

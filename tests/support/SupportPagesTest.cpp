@@ -24,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUrlQuery>
@@ -126,6 +128,44 @@ private slots:
         const QUrlQuery query(QUrl(links.opened[0]));
         QCOMPARE(query.queryItemValue(amountKey), amount);
         QCOMPARE(query.queryItems().size(), button == "imgCP" ? 9 : 7);
+    }
+
+    // Reached with Tab, the amount keeps its text unselected: a typed digit
+    // adds to it instead of replacing it.
+    void amountFieldReachedWithTabKeepsItsText_data() {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("amountKey");
+        QTest::newRow("CoinPayments") << "CoinPayments" << "amCP" << "imgCP" << "amountf";
+        QTest::newRow("Skrill") << "Skrill" << "amSkrill" << "btnSkrill" << "amount";
+    }
+    void amountFieldReachedWithTabKeepsItsText() {
+        QFETCH(QString, tab);
+        QFETCH(QString, field);
+        QFETCH(QString, button);
+        QFETCH(QString, amountKey);
+        LinkRecorder links;
+        TSupportPage page;
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QTabBar* tabs = child<QTabWidget>(page, "PageControl2")->tabBar();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == tab) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+        }
+        auto* edit = child<TIntEdit>(page, qPrintable(field));
+        QWidget* before = edit->previousInFocusChain();
+        while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible() || !before->isEnabled())
+            before = before->previousInFocusChain();
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClick(edit, '0');
+        QCOMPARE(edit->text(), QString("50"));
+        QTest::mouseClick(child<QPushButton>(page, qPrintable(button)), Qt::LeftButton);
+        QCOMPARE(links.opened.size(), 1);
+        QCOMPARE(QUrlQuery(QUrl(links.opened[0])).queryItemValue(amountKey), QString("50"));
     }
 
     void linksOfThePage() {

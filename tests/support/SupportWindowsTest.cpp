@@ -4,6 +4,7 @@
 #include "AboutWindow.h"
 #include "DonationSwitch.h"
 #include "DonateWindow.h"
+#include "OnScreen.h"
 #include "LinkLabel.h"
 #include "RecordingLinkOpener.h"
 #include "Registry.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -119,13 +121,35 @@ private slots:
     void aboutWindow() {
         LinkRecorder links;
         DialogScript script;
-        bool thanksVisible = true;
-        bool aboutVisible = false;
+        QStringList tabsShown;
+        QStringList pagesReached;
+        bool drawnAsBefore = true;
         QString version;
         script.onModal = [&](QDialog& window) {
+            window.show();
+            window.activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
             auto* tabs = child<QTabWidget>(window, "PageControl1");
-            thanksVisible = tabs->isTabVisible(tabs->indexOf(child<QWidget>(window, "tsThanks")));
-            aboutVisible = tabs->isTabVisible(tabs->indexOf(child<QWidget>(window, "tsAbout")));
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->isTabVisible(i)) tabsShown << tabs->tabText(i);
+            }
+            // The hidden tab cannot be reached: not with Ctrl+Tab, not with
+            // the wheel over the tab strip, and nothing of it is drawn.
+            const QImage before = onScreen(window);
+            const auto look = [&] {
+                pagesReached << tabs->currentWidget()->objectName();
+                drawnAsBefore = drawnAsBefore && onScreen(window) == before;
+                tabs->setCurrentWidget(child<QWidget>(window, "tsAbout"));
+            };
+            QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+            look();
+            for (const int turn : {-120, 120}) {
+                const QPointF place = tabs->tabBar()->rect().center();
+                QWheelEvent wheel(place, tabs->tabBar()->mapToGlobal(place), QPoint(), QPoint(0, turn), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(tabs->tabBar(), &wheel);
+                look();
+            }
             version = child<QLabel>(window, "lblVersion")->text();
             for (const char* name : {"Label5", "Label6", "Label7"}) {
                 QTest::mouseClick(child<TLinkLabel>(window, name), Qt::LeftButton);
@@ -136,8 +160,9 @@ private slots:
         };
         support::openAboutWindow(nullptr);
         QCOMPARE(script.modalClasses, QStringList{"TfrmAbout"});
-        QVERIFY(!thanksVisible);
-        QVERIFY(aboutVisible);
+        QCOMPARE(tabsShown, QStringList{"About Us"});
+        QCOMPARE(pagesReached, (QStringList{"tsAbout", "tsAbout", "tsAbout"}));
+        QVERIFY(drawnAsBefore);
         QCOMPARE(version, QString("Version ") + constants::kVersion);
         QCOMPARE(links.opened, (QStringList{constants::kHomePage, constants::kFanPage, constants::kForum,
                                             support::twitterShareAddress()}));

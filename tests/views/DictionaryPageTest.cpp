@@ -1,7 +1,9 @@
-// The dictionary page driven as a user drives it, over the fixture store.
+// The dictionary page driven as a person drives it, with the mouse and the
+// keyboard, over the fixture store; checked by what the page shows.
 
 #include "DictionaryPage.h"
 #include "FixtureStore.h"
+#include "ItemViewInput.h"
 #include "ResultGridModel.h"
 #include "ResultListModel.h"
 #include "ScriptedDialogs.h"
@@ -10,9 +12,17 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QtTest>
 
 using termora::DictionaryPage;
+using termora::ResultGridModel;
+using termora::testing::clickItem;
+using termora::testing::clickRow;
+using termora::testing::clickSection;
+using termora::testing::columnsInView;
+using termora::testing::drawnHighlighted;
+using termora::testing::onScreen;
 
 namespace {
 
@@ -31,6 +41,30 @@ QStringList enabledLengthButtons(DictionaryPage& page) {
     return enabled;
 }
 
+// The right button as the window system delivers it: the click, then the
+// context-menu request at the same place.
+void rightClick(QWidget& widget) {
+    const QPoint place(5, 5);
+    QTest::mouseClick(&widget, Qt::RightButton, {}, place);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, place, widget.mapToGlobal(place));
+    QCoreApplication::sendEvent(&widget, &request);
+}
+
+QStringList checkedMethods(DictionaryPage& page) {
+    QStringList checked;
+    for (const char* name : {"m1", "m2", "m3", "m4"}) {
+        if (page.findChild<QRadioButton*>(name)->isChecked()) checked << name;
+    }
+    return checked;
+}
+
+// The grid's keys in the order they are shown.
+QStringList gridKeys(const QTableView& grid) {
+    QStringList keys;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) keys << grid.model()->index(row, 0).data().toString();
+    return keys;
+}
+
 }  // namespace
 
 class DictionaryPageTest : public QObject {
@@ -40,11 +74,47 @@ private:
     std::unique_ptr<DictionaryPage> m_page;
     Ui::DictionaryPage* ui = nullptr;
 
+    // Chooses the method with a click, empties the search box with Escape,
+    // types the text and presses Enter.
     void search(const QString& text, QRadioButton* method = nullptr) {
         if (method != nullptr) QTest::mouseClick(method, Qt::LeftButton);
-        ui->Find->setText(text);
+        QTest::mouseClick(ui->Find, Qt::LeftButton);
+        QTest::keyClick(ui->Find, Qt::Key_Escape);
+        for (const QChar c : text) {
+            // Characters beyond ASCII arrive as text, as an input method sends them.
+            if (c.unicode() < 0x80) QTest::keyClick(ui->Find, c.toLatin1());
+            else QTest::sendKeyEvent(QTest::Click, ui->Find, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
         QTest::keyClick(ui->Find, Qt::Key_Return);
         QCoreApplication::processEvents();
+    }
+
+    void clickKey(const QString& key) {
+        const int row = int(listedKeys(*m_page).indexOf(key));
+        QVERIFY2(row >= 0, qPrintable(key));
+        clickItem(*ui->SAL, m_page->resultList().index(row));
+    }
+
+    void clickGridKey(const QString& key) {
+        const int row = int(gridKeys(*ui->Grid).indexOf(key));
+        QVERIFY2(row >= 0, qPrintable(key));
+        clickRow(*ui->Grid, row);
+    }
+
+    QString highlightedGridKey() {
+        for (int row = 0; row < ui->Grid->model()->rowCount(); ++row) {
+            if (drawnHighlighted(*ui->Grid, ui->Grid->model()->index(row, 0)))
+                return ui->Grid->model()->index(row, 0).data().toString();
+        }
+        return QString();
+    }
+
+    // Steps the column number with the arrow keys, as its field cannot be typed into.
+    void setColumnNumber(int columns) {
+        QLineEdit* field = m_page->findChild<QLineEdit*>("JK");
+        QTest::mouseClick(field, Qt::LeftButton);
+        while (field->text().toInt() != columns)
+            QTest::keyClick(ui->K, field->text().toInt() < columns ? Qt::Key_Up : Qt::Key_Down);
     }
 
 private slots:
@@ -52,12 +122,13 @@ private slots:
         m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
         ui = &m_page->form();
         m_page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
     }
     void cleanup() { m_page.reset(); }
 
     void runExecutesAfterTheRequestingHandlerReturns() {
-        ui->Find->setText("asap");
+        QTest::keyClicks(ui->Find, "asap");
         QTest::keyClick(ui->Find, Qt::Key_Return);
         QCOMPARE(m_page->pendingSearches(), 1);
         QCOMPARE(ui->NI->text(), QString("[ 0 ]"));  // the handler saw the old results
@@ -163,6 +234,88 @@ private slots:
         QCOMPARE(m_page->resultList().rowCount(), 13);
     }
 
+    // One look-up as a person makes it: type, click, change method and view,
+    // sort, copy; checked by the counter, the meanings and the clipboard.
+    void aPersonLooksUpComparesAndCopies() {
+        search("ram");
+        QCOMPARE(ui->NI->text(), QString("[ 1 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Random Access Memory"));
+        clickKey("RAMP");
+        QCOMPARE(ui->NI->text(), QString("[ 5 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
+
+        search("sap", ui->m2);
+        QCOMPARE(listedKeys(*m_page), (QStringList{"ASAP", "ISAPI", "SAP"}));
+        QCOMPARE(ui->NI->text(), QString("[ 1 / 3 ]"));
+        QTest::mouseClick(ui->Copy, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("<1> As Soon As Possible \n<2> Army Substance Abuse Program \n<3> Always Say A Prayer"));
+
+        QTest::mouseClick(ui->vsModern, Qt::LeftButton);
+        QCOMPARE(ui->NI->text(), QString("[ 3 ]"));
+        clickSection(*ui->Grid->horizontalHeader(), ResultGridModel::cAbr);  // sorted by it already: reversed
+        QCOMPARE(gridKeys(*ui->Grid), (QStringList{"SAP", "ISAPI", "ASAP"}));
+        clickGridKey("SAP");
+        QCOMPARE(ui->NI->text(), QString("[ 1 / 3 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Service Access Point"));
+        rightClick(*ui->Kep->viewport());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Service Access Point"));
+
+        QTest::mouseClick(ui->vsClassic, Qt::LeftButton);
+        QCOMPARE(ui->NI->text(), QString("[ 3 ]"));
+        clickKey("ISAPI");
+        QCOMPARE(ui->NI->text(), QString("[ 2 / 3 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Internet Server Application Programming Interface"));
+    }
+
+    void clickingTheChosenMethodKeepsItChosen_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("counter");
+        QTest::newRow("Exact") << "m1" << "sap" << "[ 1 / 1 ]";
+        QTest::newRow("Related") << "m2" << "sap" << "[ 1 / 3 ]";
+        QTest::newRow("Containing Text") << "m3" << "<12>" << "[ 1 / 1 ]";
+        QTest::newRow("Anagram, Same Length") << "m4" << "mta" << "[ 1 / 8 ]";
+    }
+    void clickingTheChosenMethodKeepsItChosen() {
+        QFETCH(QString, method);
+        QFETCH(QString, text);
+        QFETCH(QString, counter);
+        auto* button = m_page->findChild<QRadioButton*>(method);
+        if (!button->isChecked()) QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);  // the one already chosen
+        QCOMPARE(checkedMethods(*m_page), QStringList{method});
+        QCOMPARE(ui->chkSame->isEnabled(), method == "m4");
+        QVERIFY(ui->vsClassic->isChecked());
+        search(text);
+        QCOMPARE(ui->NI->text(), counter);
+    }
+
+    void mouseClickOnAKeyShowsItsMeaningsAndPlace() {
+        search("a");
+        const QString apple = "<1> Apple \n<2> Ampere (Satuan SI Kuat Arus Listrik)";
+        const int count = m_page->resultList().rowCount();
+        QCOMPARE(ui->Kep->toPlainText(), apple);
+
+        clickKey("AADCP");
+        const int aadcp = int(listedKeys(*m_page).indexOf("AADCP")) + 1;
+        QCOMPARE(ui->NI->text(), QString("[ %1 / %2 ]").arg(aadcp).arg(count));
+        QCOMPARE(ui->Kep->toPlainText(), QString("<1> ASEAN Australia Development Cooperation \n"
+                                                 "<2> ASEAN Aquaculture Development and Coordinating Programme"));
+        QVERIFY(drawnHighlighted(*ui->SAL, ui->SAL->currentIndex()));
+
+        for (int click = 0; click < 3; ++click) clickKey("A");  // the arranged text is never arranged again
+        QCOMPARE(ui->NI->text(), QString("[ 1 / %1 ]").arg(count));
+        QCOMPARE(ui->Kep->toPlainText(), apple);
+        clickItem(*ui->SAL, ui->SAL->currentIndex(), Qt::ControlModifier);  // deselects: the text stays
+        QCOMPARE(ui->NI->text(), QString("[ 0 / %1 ]").arg(count));
+        QCOMPARE(ui->Kep->toPlainText(), apple);
+
+        QTest::keyClick(ui->SAL, Qt::Key_Down);
+        QCOMPARE(ui->NI->text(), QString("[ 2 / %1 ]").arg(count));
+        QCOMPARE(ui->Kep->toPlainText(), QString("at sight"));  // a.s. [1]
+    }
+
     void modernStyleShowsTheGridAndCountsAgainstAll() {
         search("a", ui->m2);
         const int all = m_page->resultList().rowCount();
@@ -174,7 +327,7 @@ private slots:
         QCOMPARE(enabledLengthButtons(*m_page), QStringList{});
         QCOMPARE(ui->Kep->toPlainText(), QString());
 
-        ui->Grid->selectRow(2);
+        clickRow(*ui->Grid, 2);
         QCOMPARE(ui->NI->text(), QString("[ 3 / %1 ]").arg(all));
         QCOMPARE(ui->Kep->toPlainText(), QString("at sight"));  // a.s. [1]
 
@@ -188,16 +341,61 @@ private slots:
         QCOMPARE(ui->NI->text(), QString("[ 3 ]"));
     }
 
-    void gridRowShowsItsOwnMeaningsAfterSortingByExpansion() {
+    void theSelectionFollowsItsEntryThroughASort() {
         search("ram");
         QTest::mouseClick(ui->vsModern, Qt::LeftButton);
-        ui->Grid->sortByColumn(termora::ResultGridModel::cExp, Qt::AscendingOrder);
-        ui->Grid->selectRow(0);
+        QCOMPARE(gridKeys(*ui->Grid), (QStringList{"RAM", "RAMAC", "RAMDAC", "RAML", "RAMP"}));
+        clickGridKey("RAMAC");
+        const QString ramac = "Random Access Method of Accounting and Control";
+        QCOMPARE(ui->NI->text(), QString("[ 2 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), ramac);
+
+        QHeaderView* header = ui->Grid->horizontalHeader();
+        clickSection(*header, ResultGridModel::cExp);
+        QCOMPARE(gridKeys(*ui->Grid), (QStringList{"RAMP", "RAM", "RAMDAC", "RAMAC", "RAML"}));
+        QCOMPARE(highlightedGridKey(), QString("RAMAC"));
+        QCOMPARE(ui->NI->text(), QString("[ 4 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), ramac);
+
+        clickSection(*header, ResultGridModel::cExp);  // reversed
+        QCOMPARE(highlightedGridKey(), QString("RAMAC"));
+        QCOMPARE(ui->NI->text(), QString("[ 2 / 5 ]"));
+        clickGridKey("RAMAC");  // the highlighted row: nothing changes
+        QCOMPARE(ui->NI->text(), QString("[ 2 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), ramac);
+
+        clickGridKey("RAMP");  // each row shows its own meanings at its shown place
+        QCOMPARE(ui->NI->text(), QString("[ 5 / 5 ]"));
         QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
+        clickSection(*header, ResultGridModel::cExp);  // the last row comes first and stays in view
+        QCOMPARE(highlightedGridKey(), QString("RAMP"));
         QCOMPARE(ui->NI->text(), QString("[ 1 / 5 ]"));
-        ui->Grid->sortByColumn(termora::ResultGridModel::cExp, Qt::DescendingOrder);
-        ui->Grid->selectRow(1);
-        QCOMPARE(ui->Kep->toPlainText(), QString("Random Access Method of Accounting and Control"));
+        clickItem(*ui->Grid, ui->Grid->currentIndex(), Qt::ControlModifier);  // deselected: no place
+        QCOMPARE(highlightedGridKey(), QString());
+        QCOMPARE(ui->NI->text(), QString("[ 0 / 5 ]"));
+        QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
+    }
+
+    void selectingARowLeavesTheHeaderAsDrawn() {
+        search("ram");
+        QTest::mouseClick(ui->vsModern, Qt::LeftButton);
+        QHeaderView* header = ui->Grid->horizontalHeader();
+        const QImage before = onScreen(*header);
+        clickGridKey("RAMDAC");
+        QCOMPARE(ui->NI->text(), QString("[ 3 / 5 ]"));
+        QCOMPARE(onScreen(*header), before);
+    }
+
+    void clickingTheCheckedClassicClearsTheSelectionItShows() {
+        search("a");
+        clickKey("ASAP");
+        const QModelIndex asap = ui->SAL->currentIndex();
+        QVERIFY(drawnHighlighted(*ui->SAL, asap));
+        QTest::mouseClick(ui->vsClassic, Qt::LeftButton);
+        QVERIFY(ui->vsClassic->isChecked());
+        QCOMPARE(ui->NI->text(), QString("[ %1 ]").arg(m_page->resultList().rowCount()));
+        QCOMPARE(ui->Kep->toPlainText(), QString());
+        QVERIFY(!drawnHighlighted(*ui->SAL, asap));
     }
 
     void markersAreBoldBlueAndTheRestPlain() {
@@ -218,7 +416,7 @@ private slots:
 
         QTest::mouseClick(ui->AA, Qt::LeftButton);  // unchecking leaves the shown text as it is
         QCOMPARE(ui->Kep->toPlainText().count('\n'), 1);
-        ui->SAL->setCurrentIndex(m_page->resultList().index(1));
+        clickKey("a.s. [1]");
         QCOMPARE(ui->Kep->toPlainText(), QString("at sight"));
         search("abl [2]");
         QCOMPARE(ui->Kep->toPlainText(), QString("<1> Academia Brasileira de Letras <2> Allowable Business Loss"));
@@ -253,8 +451,7 @@ private slots:
         QCOMPARE(ui->Kep->textCursor().position(), ui->Kep->toPlainText().size());
 
         QGuiApplication::clipboard()->clear();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), ui->Kep->viewport()->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(ui->Kep->viewport(), &rightClick);
+        rightClick(*ui->Kep->viewport());
         QCOMPARE(QGuiApplication::clipboard()->text().count('\n'), 2);
     }
 
@@ -269,13 +466,33 @@ private slots:
         QVERIFY(ui->SAL->isWrapping());              // the column number is back
     }
 
-    void columnNumberSetsTheListLayout() {
-        ui->K->setValue(0);
-        QVERIFY(!ui->SAL->isWrapping());
-        ui->K->setValue(4);
-        QVERIFY(ui->SAL->isWrapping());
+    void columnNumberMeansThatManyColumnsAtAnySize_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("4 at the design width") << 4 << QSize(545, 60);
+        QTest::newRow("4 in a list made wider") << 4 << QSize(700, 60);
+        QTest::newRow("6 in a list made narrower") << 6 << QSize(420, 60);
+        QTest::newRow("0 at the design size") << 0 << QSize(545, 161);
+        QTest::newRow("0 in a list made wider") << 0 << QSize(700, 100);
+    }
+    void columnNumberMeansThatManyColumnsAtAnySize() {
+        QFETCH(int, columns);
+        QFETCH(QSize, size);
+        search("a", ui->m2);  // 30 keys: more than the columns hold
+        ui->SAL->resize(size);  // as a scaling pass of the window sizes it
+        QCoreApplication::processEvents();
+        clickKey("TMA");  // the last key
+        setColumnNumber(columns);
+        QCoreApplication::processEvents();
         QCOMPARE(ui->SAL->gridSize().height(), 13);
-        QCOMPARE(m_page->findChild<QLineEdit*>("JK")->text(), QString("4"));
+        QVERIFY(drawnHighlighted(*ui->SAL, ui->SAL->currentIndex()));  // still in view
+        if (columns == 0) {
+            QCOMPARE(columnsInView(*ui->SAL), 1);
+            QVERIFY(ui->SAL->verticalScrollBar()->isVisible());
+            QVERIFY(!ui->SAL->horizontalScrollBar()->isVisible());
+        } else {
+            QCOMPARE(columnsInView(*ui->SAL), columns);
+        }
     }
 };
 
