@@ -16,6 +16,12 @@
 #include <QMouseEvent>
 
 namespace termora {
+namespace {
+
+// A browser list is a few lines; one far longer is no browser list.
+constexpr qint64 kBrowserFileLimit = 256 * 1024;
+
+}  // namespace
 
 QString OnlineSearchPage::defaultBrowserFile() { return paths::programDir() + QStringLiteral("Browser.dat"); }
 
@@ -39,7 +45,7 @@ OnlineSearchPage::~OnlineSearchPage() = default;
 
 void OnlineSearchPage::loadBrowserList() {
     if (!QFileInfo::exists(m_browserFile)) return;
-    m_browsers = web::BrowserList::fromFile(textfile::load(m_browserFile));
+    m_browsers = web::BrowserList::fromFile(textfile::load(m_browserFile, kBrowserFileLimit));
     ui->cmbBList->clear();
     ui->cmbBList->addItems(m_browsers.entries());
     ui->cmbBList->setCurrentIndex(m_browsers.entries().isEmpty() ? -1 : 0);
@@ -53,7 +59,9 @@ void OnlineSearchPage::MSSearch(QAbstractButton* sender) {
     if (ui->DefBrowse->isChecked()) {
         OpenLink(address);
     } else {
-        StartProcess(web::browserCommandLine(ui->cmbBList->currentText(), address), false);
+        // The entry may quote its program and carry arguments of its own; the
+        // address is one more argument, whatever characters the term holds.
+        StartProcess(ui->cmbBList->currentText(), {address}, false);
     }
 }
 
@@ -68,7 +76,9 @@ void OnlineSearchPage::btnDotClick() {
     const QString program =
         dialogs().openFileName(this, QStringLiteral("Browse"), QStringLiteral("Application (*)"));
     if (program.isEmpty()) return;
-    ui->cmbBList->setEditText(program);
+    // Quoted when needed, so that a folder with a blank in its name still
+    // names one program when the entry is split into words.
+    ui->cmbBList->setEditText(quoteCommandWord(program));
     ui->cmbBList->setFocus();
 }
 

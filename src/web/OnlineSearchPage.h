@@ -30,7 +30,8 @@ public:
 
     // Start-up: when Browser.dat exists it replaces the browser list and its
     // first entry is selected. Throws UserError "Cannot open file \"%s\". %s"
-    // when it exists but cannot be read.
+    // when it exists but cannot be read, is no regular file or is far longer
+    // than any browser list.
     void loadBrowserList();
 
 signals:

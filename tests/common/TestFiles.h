@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace termora::testing {
 
 // The file's bytes, or "<missing>" when it cannot be read.
@@ -23,6 +25,9 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
+
+// Makes a fifo at the path; false when that fails.
+inline bool makeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 
 // The text of the UserError the action throws, or an empty text.
 inline QString userErrorOf(const std::function<void()>& action) {
