@@ -26,8 +26,21 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-// Makes a fifo at the path; false when that fails.
-inline bool makeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
+// Puts something that is no regular file where a file is expected: "folder",
+// "fifo" (nobody writes into it), "null device" or "endless device" (links
+// to /dev/null and /dev/zero). False when that fails.
+inline bool putInPlaceOfFile(const QString& path, const QString& kind) {
+    if (kind == u"folder") return QDir().mkdir(path);
+    if (kind == u"fifo") return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == u"null device") return QFile::link(QStringLiteral("/dev/null"), path);
+    if (kind == u"endless device") return QFile::link(QStringLiteral("/dev/zero"), path);
+    return false;
+}
+
+// Removes what putInPlaceOfFile() put there.
+inline void removeInPlaceOfFile(const QString& path) {
+    if (!QFile::remove(path)) QDir(path).removeRecursively();
+}
 
 // The text of the UserError the action throws, or an empty text.
 inline QString userErrorOf(const std::function<void()>& action) {

@@ -48,16 +48,6 @@ private:
 
     QString newTxt() const { return termora::tools::newEntriesPath(); }
 
-    static void makeHostile(const QString& path, const QString& kind) {
-        if (kind == "folder") QVERIFY(QDir().mkdir(path));
-        if (kind == "fifo") QVERIFY(termora::testing::makeFifo(path));
-        if (kind == "device") QVERIFY(QFile::link("/dev/null", path));
-        if (kind == "zero") QVERIFY(QFile::link("/dev/zero", path));
-    }
-    static void removeHostile(const QString& path) {
-        if (!QFile::remove(path)) QDir(path).removeRecursively();
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(m_home.isValid());
@@ -137,18 +127,18 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("folder") << "folder" << "Is a directory";
         QTest::newRow("fifo") << "fifo" << "Not a regular file";
-        QTest::newRow("link to a device") << "device" << "Not a regular file";
+        QTest::newRow("link to a device") << "null device" << "Not a regular file";
     }
     void exportFailureReportsTheFileAndKeepsTheLines() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const termora::testing::HangGuard guard;
         const QString path = m_home.filePath("SA.txt");
-        makeHostile(path, kind);
+        QVERIFY(termora::testing::putInPlaceOfFile(path, kind));
         QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Button3Click(); }),
                  "Cannot create file \"" + path + "\". " + reason);
         QCOMPARE(m_page->form().EL->count(), qsizetype(termora::fixture::store().table(0).size()));
-        removeHostile(path);
+        termora::testing::removeInPlaceOfFile(path);
     }
 
     void addEntryAppendsRecordLines_data() {
@@ -188,18 +178,18 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("folder") << "folder" << "Is a directory";
         QTest::newRow("fifo") << "fifo" << "Not a regular file";
-        QTest::newRow("link to an endless device") << "zero" << "Not a regular file";
+        QTest::newRow("link to an endless device") << "endless device" << "Not a regular file";
     }
     void unreadableEntriesFileStopsBeforeAnyDialog() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const termora::testing::HangGuard guard;
-        makeHostile(newTxt(), kind);
+        QVERIFY(termora::testing::putInPlaceOfFile(newTxt(), kind));
         termora::testing::DialogScript dialogs;
         QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Label3ContextPopup(); }),
                  "Cannot open file \"" + newTxt() + "\". " + reason);
         QVERIFY(dialogs.inputs.isEmpty());
-        removeHostile(newTxt());
+        termora::testing::removeInPlaceOfFile(newTxt());
     }
 
     void entryOutsideTheCodePageIsRefusedAndTheFileKept() {

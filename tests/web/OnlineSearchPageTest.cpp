@@ -170,17 +170,15 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("folder") << "folder" << "Is a directory";
         QTest::newRow("fifo") << "fifo" << "Not a regular file";
-        QTest::newRow("link to an endless device") << "zero" << "Not a regular file";
+        QTest::newRow("link to an endless device") << "endless device" << "Not a regular file";
         QTest::newRow("megabytes of entries") << "long" << "File too large";
     }
     void aFileThatCannotBeReadIsReported() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const HangGuard guard;
-        if (kind == "folder") QVERIFY(QDir().mkdir(m_file));
-        if (kind == "fifo") QVERIFY(makeFifo(m_file));
-        if (kind == "zero") QVERIFY(QFile::link("/dev/zero", m_file));
         if (kind == "long") QVERIFY(writeFile(m_file, QByteArray(100'000, 'x').append("\r\n").repeated(20)));
+        else QVERIFY(putInPlaceOfFile(m_file, kind));
         QCOMPARE(userErrorOf([&] { m_page->loadBrowserList(); }), "Cannot open file \"" + m_file + "\". " + reason);
         QCOMPARE(form().cmbBList->count(), 0);
     }
