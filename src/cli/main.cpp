@@ -1,10 +1,10 @@
 // termora-lookup: Termora's offline dictionary for the terminal.
 
+#include "FileDescriptor.h"
 #include "Lookup.h"
 #include "LookupOptions.h"
 #include "Windows1252.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -14,24 +14,13 @@
 
 namespace {
 
-// Writes the whole text to standard output; false with errno set when the
-// output cannot take it (a full disk, a closed output, a closed pipe).
-bool writeOutput(std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (written == 0) errno = EIO;
-            return false;
-        }
-        text.remove_prefix(std::size_t(written));
-    }
-    return true;
-}
+// Writes the whole text to standard output: 0, or the errno of the failure
+// (a full disk, a closed output, a closed pipe).
+int writeOutput(std::string_view text) { return termora::posixio::writeAll(STDOUT_FILENO, text); }
 
 // Results that cannot be written are an error, as for grep: exit code 2.
-int outputFailure() {
-    std::cerr << "termora-lookup: cannot write the results: " << std::strerror(errno) << '\n';
+int outputFailure(int code) {
+    std::cerr << "termora-lookup: cannot write the results: " << std::strerror(code) << '\n';
     return 2;
 }
 
@@ -45,7 +34,10 @@ int main(int argc, char** argv) {
         std::cerr << "termora-lookup: " << parsed.error << " (see --help)\n";
         return 2;
     }
-    if (parsed.options->help) return writeOutput(cli::kLookupUsage) ? 0 : outputFailure();
+    if (parsed.options->help) {
+        const int code = writeOutput(cli::kLookupUsage);
+        return code == 0 ? 0 : outputFailure(code);
+    }
     const cp1252::Conversion term = cp1252::fromUtf8(parsed.options->term);
     if (term.invalidUtf8) {
         char hex[8];
@@ -61,6 +53,6 @@ int main(int argc, char** argv) {
     const auto lines = cli::lookupLines(AcronymStore::builtIn(), *parsed.options, term.bytes);
     std::string output;
     for (const std::string& line : lines) output.append(line).append(1, '\n');
-    if (!writeOutput(output)) return outputFailure();
+    if (const int code = writeOutput(output); code != 0) return outputFailure(code);
     return lines.empty() ? 1 : 0;
 }

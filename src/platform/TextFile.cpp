@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include "FileDescriptor.h"
 #include "UserError.h"
 
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,26 +23,6 @@ namespace {
 // The messages quote the system's text for the failing call, as the
 // platform does.
 QString systemReason(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-    // Closes now and reports the result: a delayed write error shows here.
-    bool close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0 || errno == EINTR;  // on Linux the descriptor is gone either way
-    }
-
-private:
-    int m_fd;
-};
 
 // Why a path cannot be read or replaced as a regular file, or nothing when
 // it can (or does not exist).
@@ -74,22 +57,6 @@ int createNewFileBeside(const QByteArray& target, QByteArray& newName) {
     return -1;
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, std::size_t(left));
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (written == 0) errno = EIO;
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
 void writeThenReplace(const QString& path, const QByteArray& bytes, bool followLink) {
     const auto fail = [&](const QString& reason) { return UserError(cannotCreateFileMessage(path, reason)); };
     const QByteArray target = fileToReplace(QFile::encodeName(path), followLink);
@@ -104,14 +71,19 @@ void writeThenReplace(const QString& path, const QByteArray& bytes, bool followL
     }
 
     QByteArray newName;
-    FileDescriptor file(createNewFileBeside(target, newName));
-    if (file.get() < 0) throw fail(systemReason(errno));
+    posixio::FileDescriptor file(createNewFileBeside(target, newName));
+    if (!file.isOpen()) throw fail(systemReason(errno));
     const auto failAndRemove = [&](int code) {
         ::unlink(newName.constData());
         return fail(systemReason(code));
     };
-    if (exists && S_ISREG(old.st_mode) && ::fchmod(file.get(), old.st_mode & 07777) != 0) throw failAndRemove(errno);
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close()) throw failAndRemove(errno);
+    // The user's own file keeps its permissions; one found in the shared
+    // temporary directory may have been planted with any.
+    if (followLink && exists && ::fchmod(file.get(), old.st_mode & 07777) != 0) throw failAndRemove(errno);
+    int code = posixio::writeAll(file.get(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (code == 0 && ::fsync(file.get()) != 0) code = errno;
+    if (code == 0) code = file.close();
+    if (code != 0) throw failAndRemove(code);
     if (::rename(newName.constData(), target.constData()) != 0) throw failAndRemove(errno);
 }
 
@@ -142,25 +114,21 @@ QString notRegularFileReason() { return QStringLiteral("Not a regular file"); }
 QByteArray load(const QString& path, qint64 maxBytes) {
     const auto fail = [&](const QString& reason) { return UserError(cannotOpenFileMessage(path, reason)); };
     // Without O_NONBLOCK, opening a fifo waits for a writer that never comes.
-    FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0) throw fail(systemReason(errno));
+    const posixio::FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.isOpen()) throw fail(systemReason(errno));
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) throw fail(systemReason(errno));
     if (const auto reason = notRegularReason(info)) throw fail(*reason);
     if (info.st_size > maxBytes) throw fail(systemReason(EFBIG));
 
     // The size may change while reading: read to the end, but never past the bound.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(info.st_size));
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw fail(systemReason(errno));
-        if (got == 0) return bytes;
-        if (bytes.size() + got > maxBytes) throw fail(systemReason(EFBIG));
-        bytes.append(buffer, qsizetype(got));
+    std::string bytes;
+    bytes.reserve(std::size_t(info.st_size));
+    if (const int code = posixio::readAll(file.get(), std::size_t(maxBytes), bytes); code != 0) {
+        throw fail(systemReason(code));
     }
+    return QByteArray::fromStdString(bytes);
 }
 
 void save(const QString& path, const QByteArray& bytes) { writeThenReplace(path, bytes, true); }

@@ -30,7 +30,6 @@ struct MemberLimits {
 
 class ZipReader {
 public:
-
     ZipReader() = default;
     ~ZipReader();
     ZipReader(const ZipReader&) = delete;
