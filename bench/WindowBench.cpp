@@ -15,13 +15,14 @@
 namespace {
 
 termora::DictionaryPage& page() {
-    static termora::DictionaryPage instance(termora::AcronymStore::builtIn());
-    static const bool shown = [] {
-        instance.show();
-        return true;
+    // Never destroyed: a widget must not outlive the application object,
+    // which main destroys before the static objects.
+    static auto* const instance = [] {
+        auto* created = new termora::DictionaryPage(termora::AcronymStore::builtIn());
+        created->show();
+        return created;
     }();
-    (void)shown;
-    return instance;
+    return *instance;
 }
 
 void searchRun(benchmark::State& state, const char* method, const char* text) {

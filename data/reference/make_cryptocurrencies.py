@@ -16,6 +16,9 @@ letter or digit, fits Windows-1252 and is not taken yet. Rows that would sort
 before the first three or after the last three named rows are left out, so
 that the list begins and ends as the program's does.
 
+A name that repeats its code in parentheses ("EnterCoin (ENTER)") is
+taken without the repeat.
+
 Order: the text "NAME=CODE" compared without regard to case, as the list was
 compiled; this puts a name followed by a blank or a sign before the same name
 alone ("Ethereum Classic" before "Ethereum").
@@ -59,6 +62,11 @@ def order_key(row):
     return fold(name + "=" + code).encode("cp1252")
 
 
+def without_code(name, code):
+    """"EnterCoin (ENTER)" -> "EnterCoin": the code column shows the code."""
+    return re.sub(r"\s*\(" + re.escape(code) + r"\)$", "", name)
+
+
 def usable(name, code):
     if not CODE.match(code) or not 0 < len(name) <= 24 or not name[0].isalnum():
         return False
@@ -82,7 +90,7 @@ def main():
     low, high = order_key(FIRST[-1]), order_key(LAST[0])
     candidates = []
     for code, name in package.items():
-        name = " ".join(name.split())
+        name = without_code(" ".join(name.split()), code)
         if not usable(name, code) or code in taken_codes or fold(name) in taken_names:
             continue
         if not low < order_key((name, code)) < high:

@@ -1,8 +1,5 @@
 #include "Downloader.h"
 
-#include "TextFile.h"
-#include "UserError.h"
-
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -14,9 +11,9 @@
 
 namespace termora {
 
-bool NetworkDownloader::downloadToFile(const QString& address, const QString& path) {
+std::optional<QByteArray> NetworkDownloader::download(const QString& address) {
     const QUrl url(address);
-    if (!url.isValid() || url.isRelative()) return false;
+    if (!url.isValid() || url.isRelative()) return std::nullopt;
 
     QNetworkAccessManager network;
     QNetworkRequest request(url);
@@ -35,13 +32,8 @@ bool NetworkDownloader::downloadToFile(const QString& address, const QString& pa
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool received = reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300));
-    if (!received) return false;
-    try {
-        textfile::saveReplacing(path, reply->readAll());
-    } catch (const UserError&) {
-        return false;  // a file that cannot be written is a failed download
-    }
-    return true;
+    if (!received) return std::nullopt;
+    return reply->readAll();
 }
 
 }  // namespace termora

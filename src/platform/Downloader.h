@@ -1,20 +1,24 @@
 #pragma once
-// Downloads an address into a file (DownloadToFile): the request follows
-// redirects and gives up after a time limit; only a complete, successful
-// answer is written, as a new file renamed into place, so a link planted
-// under the file's name cannot redirect the write.
+// Downloads an address (the download of URLDownloadToFile): the request
+// follows redirects and gives up after a time limit; only the body of a
+// complete, successful answer counts. The caller keeps the body it received
+// and stores it where it wants, so it never reads back a file someone else
+// may have put in its place.
 
 #include "ServiceSlot.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace termora {
 
 class Downloader {
 public:
     virtual ~Downloader() = default;
-    // True when the body was received and written; every failure is false.
-    virtual bool downloadToFile(const QString& address, const QString& path) = 0;
+    // The body of the answer; nothing on every failure.
+    virtual std::optional<QByteArray> download(const QString& address) = 0;
 };
 
 class NetworkDownloader : public Downloader {
@@ -23,7 +27,7 @@ public:
     static constexpr int kDefaultTimeLimitMs = 60'000;
 
     explicit NetworkDownloader(int timeLimitMs = kDefaultTimeLimitMs) : m_timeLimitMs(timeLimitMs) {}
-    bool downloadToFile(const QString& address, const QString& path) override;
+    std::optional<QByteArray> download(const QString& address) override;
 
 private:
     int m_timeLimitMs;
@@ -31,8 +35,6 @@ private:
 
 using DownloadService = ServiceSlot<Downloader, NetworkDownloader>;
 
-inline bool DownloadToFile(const QString& address, const QString& path) {
-    return DownloadService::current().downloadToFile(address, path);
-}
+inline std::optional<QByteArray> Download(const QString& address) { return DownloadService::current().download(address); }
 
 }  // namespace termora

@@ -77,8 +77,8 @@ void writeThenReplace(const QString& path, const QByteArray& bytes, bool followL
         ::unlink(newName.constData());
         return fail(systemReason(code));
     };
-    // The user's own file keeps its permissions; one found in the shared
-    // temporary directory may have been planted with any.
+    // The user's own file keeps its permissions; one found in the temporary
+    // folder may have been planted there with any.
     if (followLink && exists && ::fchmod(file.get(), old.st_mode & 07777) != 0) throw failAndRemove(errno);
     int code = posixio::writeAll(file.get(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (code == 0 && ::fsync(file.get()) != 0) code = errno;

@@ -34,9 +34,9 @@ QByteArray load(const QString& path, qint64 maxBytes);
 // Throws UserError "Cannot create file \"%s\". %s".
 void save(const QString& path, const QByteArray& bytes);
 
-// save() for files in the shared temporary directory: whatever is at the
-// path, a link included, is replaced, so a link planted under the name
-// cannot redirect the write to another file.
+// save() for files in the temporary folder: whatever is at the path, a link
+// included, is replaced, so a link planted under the name cannot redirect
+// the write to another file.
 void saveReplacing(const QString& path, const QByteArray& bytes);
 
 }  // namespace termora::textfile

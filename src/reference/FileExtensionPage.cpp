@@ -28,7 +28,7 @@ QString countText(qsizetype count) { return QStringLiteral("[ %1 ]").arg(count);
 FileExtensionPage::FileExtensionPage(QWidget* parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::FileExtensionPage>()),
-      m_archivePath(paths::programDir() + tableText(kExtensionArchiveName)) {
+      m_archivePath(paths::dataDir() + tableText(kExtensionArchiveName)) {
     m_ui->setupUi(this);
     setUpCategoryList();
 

@@ -21,7 +21,7 @@ public:
     ~FileExtensionPage() override;
 
     // The archive the categories are read from; FileExtension.db in the
-    // program's directory unless set.
+    // program's data folder unless set.
     void setArchivePath(const QString& path);
 
 private slots:

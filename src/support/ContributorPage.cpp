@@ -44,7 +44,7 @@ TContributorPage::~TContributorPage() = default;
 
 void TContributorPage::loadContributors() {
     if (m_model->rowCount() > 0) return;
-    appendRows(*m_model, writeAndReadBack(paths::tempDir() + QStringLiteral("Contributor.txt"), encodeUtf16Lines(m_lines)));
+    appendRows(*m_model, writeAndReadBack(paths::tempFile(QStringLiteral("Contributor.txt")), encodeUtf16Lines(m_lines)));
     ui->nxContributor->resizeRowsToContents();
 }
 

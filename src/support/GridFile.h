@@ -1,5 +1,5 @@
 #pragma once
-// Writes a grid list to its file in the shared temporary directory and reads
+// Writes a grid list to its file in the private temporary folder and reads
 // the file back into rows.
 
 #include "GridText.h"

@@ -67,7 +67,7 @@ TMoreSoftwarePage::~TMoreSoftwarePage() = default;
 
 void TMoreSoftwarePage::loadMoreSoftware() {
     if (m_model->rowCount() > 0) return;
-    GridRows rows = writeAndReadBack(paths::tempDir() + QStringLiteral("more.txt"), encodeCp1252Lines(m_lines));
+    GridRows rows = writeAndReadBack(paths::tempFile(QStringLiteral("more.txt")), encodeCp1252Lines(m_lines));
     removeOwnRow(rows, QString::fromLatin1(constants::kProgramName));
     sortByVersionDescending(rows);
     appendRows(*m_model, rows);

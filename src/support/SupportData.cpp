@@ -12,6 +12,27 @@ QStringList contributorLines() {
                        "In Termora since 2026.12"),
         QStringLiteral("The NetBSD Project\thttps://www.netbsd.org/\t-\t-\t-\t"
                        "The acronym lists of the NetBSD games collection (BSD licence)|In Termora since 2026.12"),
+        QStringLiteral("Frank Richter (Ding)\thttps://dict.tu-chemnitz.de/\t-\t-\t-\t"
+                       "Ding, the German-English dictionary of TU Chemnitz, for its marked abbreviations (GPL-2.0+)|"
+                       "In Termora since 2026.12"),
+        QStringLiteral("Denis Howe (FOLDOC)\thttps://foldoc.org/\t-\t-\t-\t"
+                       "FOLDOC, the Free On-line Dictionary of Computing, for its abbreviations (GNU FDL)|"
+                       "In Termora since 2026.12"),
+        QStringLiteral("Princeton University (WordNet)\thttps://wordnet.princeton.edu/\t-\t-\t-\t"
+                       "WordNet 3.0, for the abbreviations among its synonyms (WordNet 3.0 licence)|"
+                       "In Termora since 2026.12"),
+        QStringLiteral("Eric S. Raymond (The Jargon File)\thttp://www.catb.org/jargon/\t-\t-\t-\t"
+                       "The Jargon File, for the hackers' acronyms (public domain)|In Termora since 2026.12"),
+        QStringLiteral("GNU Collaborative International Dictionary of English\thttps://www.gnu.org/software/gcide/\t-\t-\t-\t"
+                       "GCIDE, for its abbreviation entries (GPL-2.0+)|In Termora since 2026.12"),
+        QStringLiteral("Unicode Character Database\thttps://www.unicode.org/ucd/\t-\t-\t-\t"
+                       "The abbreviations of Unicode character names (Unicode licence)|In Termora since 2026.12"),
+        QStringLiteral("Unicode CLDR Project\thttps://cldr.unicode.org/\t-\t-\t-\t"
+                       "The English time-zone abbreviations (Unicode licence)|In Termora since 2026.12"),
+        QStringLiteral("Jay F. Kominek (The Elements)\thttp://www.miranda.org/~jkominek/elements/\t-\t-\t-\t"
+                       "The Elements database, for the chemical symbols (public domain)|In Termora since 2026.12"),
+        QStringLiteral("The Astropy Project\thttps://www.astropy.org/\t-\t-\t-\t"
+                       "Astropy's list of the IAU constellation abbreviations (BSD-3-Clause)|In Termora since 2026.12"),
         QStringLiteral("freedesktop.org shared-mime-info\thttps://gitlab.freedesktop.org/xdg/shared-mime-info\t-\t-\t-\t"
                        "The shared MIME database, source of the file-extension catalogue (GPL-2.0+)|"
                        "In Termora since 2026.12"),

@@ -1,5 +1,6 @@
 #include "MaintenanceTools.h"
 
+#include "AppPaths.h"
 #include "ClickableLabel.h"
 #include "Dialogs.h"
 #include "DictionaryPage.h"
@@ -59,6 +60,7 @@ void MaintenanceTools::Label3ContextPopup() {
     const QString key = dialogs().input(&m_page, caption, QStringLiteral("Singkatan"), QString());
     const QString expansion = dialogs().input(&m_page, caption, QStringLiteral("Kepanjangan"), QString());
     if (!key.isEmpty() && !expansion.isEmpty()) lines.append(tools::typedRecordLine(key, expansion));
+    paths::makeFolderFor(path);
     textfile::save(path, textfile::joinLinesCrLf(lines));
 }
 

@@ -36,6 +36,6 @@ QByteArray typedRecordLine(const QString& key, const QString& expansion) {
 
 QString exportPath() { return paths::homeDir() + QStringLiteral("SA.txt"); }
 
-QString newEntriesPath() { return paths::programDir() + QStringLiteral("New.txt"); }
+QString newEntriesPath() { return paths::userDataDir() + QStringLiteral("New.txt"); }
 
 }  // namespace termora::tools

@@ -21,7 +21,7 @@ QByteArray typedRecordLine(const QString& key, const QString& expansion);
 // Where the export is written: SA.txt in the user's home directory.
 QString exportPath();
 
-// The add-entry file beside the program.
+// The add-entry file in the user's data folder.
 QString newEntriesPath();
 
 }  // namespace termora::tools

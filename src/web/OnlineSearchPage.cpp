@@ -23,10 +23,15 @@ constexpr qint64 kBrowserFileLimit = 256 * 1024;
 
 }  // namespace
 
-QString OnlineSearchPage::defaultBrowserFile() { return paths::programDir() + QStringLiteral("Browser.dat"); }
+QString OnlineSearchPage::defaultBrowserFile() { return paths::userConfigDir() + QStringLiteral("Browser.dat"); }
 
-OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile)
-    : QWidget(parent), ui(std::make_unique<Ui::OnlineSearchPage>()), m_browserFile(browserFile) {
+QString OnlineSearchPage::startingBrowserFile() { return paths::programDir() + QStringLiteral("Browser.dat"); }
+
+OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile, const QString& startingFile)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::OnlineSearchPage>()),
+      m_browserFile(browserFile),
+      m_startingFile(startingFile) {
     ui->setupUi(this);
     for (const web::AcronymSite& site : web::kAcronymSites) {
         auto* button = findChild<QPushButton*>(QLatin1String(site.button));
@@ -44,8 +49,9 @@ OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile)
 OnlineSearchPage::~OnlineSearchPage() = default;
 
 void OnlineSearchPage::loadBrowserList() {
-    if (!QFileInfo::exists(m_browserFile)) return;
-    m_browsers = web::BrowserList::fromFile(textfile::load(m_browserFile, kBrowserFileLimit));
+    const QString file = QFileInfo::exists(m_browserFile) ? m_browserFile : m_startingFile;
+    if (!QFileInfo::exists(file)) return;
+    m_browsers = web::BrowserList::fromFile(textfile::load(file, kBrowserFileLimit));
     ui->cmbBList->clear();
     ui->cmbBList->addItems(m_browsers.entries());
     ui->cmbBList->setCurrentIndex(m_browsers.entries().isEmpty() ? -1 : 0);
@@ -138,6 +144,9 @@ int OnlineSearchPage::selectedBrowser() const {
     return index >= 0 && ui->cmbBList->itemText(index) == ui->cmbBList->currentText() ? index : -1;
 }
 
-void OnlineSearchPage::saveBrowserList() const { textfile::save(m_browserFile, m_browsers.toFile()); }
+void OnlineSearchPage::saveBrowserList() const {
+    paths::makeFolderFor(m_browserFile);
+    textfile::save(m_browserFile, m_browsers.toFile());
+}
 
 }  // namespace termora

@@ -1,7 +1,7 @@
 #pragma once
 // The online acronym search page: a term looked up on one of nine acronym
 // sites, opened in the default browser or in a browser of the user's list,
-// and that list itself, kept in Browser.dat beside the program.
+// and that list itself, kept in the user's Browser.dat.
 
 #include "BrowserList.h"
 
@@ -20,18 +20,23 @@ namespace termora {
 class OnlineSearchPage : public QWidget {
     Q_OBJECT
 public:
-    // Browser.dat beside the program.
+    // The user's Browser.dat, in the configuration folder.
     static QString defaultBrowserFile();
+    // A Browser.dat beside the program: the starting list of a portable
+    // copy while the user has no list of their own.
+    static QString startingBrowserFile();
 
-    explicit OnlineSearchPage(QWidget* parent = nullptr, const QString& browserFile = defaultBrowserFile());
+    explicit OnlineSearchPage(QWidget* parent = nullptr, const QString& browserFile = defaultBrowserFile(),
+                              const QString& startingFile = startingBrowserFile());
     ~OnlineSearchPage() override;
 
     Ui::OnlineSearchPage& form() { return *ui; }
 
-    // Start-up: when Browser.dat exists it replaces the browser list and its
-    // first entry is selected. Throws UserError "Cannot open file \"%s\". %s"
-    // when it exists but cannot be read, is no regular file or is far longer
-    // than any browser list.
+    // Start-up: when the user's Browser.dat exists, or else the starting
+    // list, it replaces the browser list and its first entry is selected.
+    // Throws UserError "Cannot open file \"%s\". %s" when it exists but
+    // cannot be read, is no regular file or is far longer than any browser
+    // list.
     void loadBrowserList();
 
 signals:
@@ -55,11 +60,13 @@ private:
     int insertBrowser(const QString& command);
     // The entry the combo box shows, or -1 when its text is not an entry.
     int selectedBrowser() const;
-    // Rewrites Browser.dat from the list. Throws UserError "Cannot create file".
+    // Rewrites the user's Browser.dat from the list. Throws UserError
+    // "Cannot create file".
     void saveBrowserList() const;
 
     std::unique_ptr<Ui::OnlineSearchPage> ui;
     QString m_browserFile;
+    QString m_startingFile;
     web::BrowserList m_browsers;
 };
 

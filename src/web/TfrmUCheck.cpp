@@ -8,11 +8,19 @@
 #include "Downloader.h"
 #include "LinkOpener.h"
 #include "TermoraConstants.h"
+#include "TextFile.h"
 #include "UpdateInfo.h"
+#include "UserError.h"
 
 #include <QButtonGroup>
 #include <QFile>
 #include <QMouseEvent>
+
+#include <optional>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace termora {
 namespace {
@@ -25,10 +33,24 @@ const QString kCheckFailedMessage =
 
 QString updateScript(const char* base) { return QLatin1String(base) + QStringLiteral("/update.php"); }
 
-// A missing file reads as empty: the check then finds no version.
-QByteArray readIfPresent(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// Deletes the copy of an earlier check. Throws UserError when a file stands
+// there that cannot be deleted.
+void removeOldCopy(const QString& path) {
+    errno = 0;
+    if (::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT) return;
+    throw UserError(cannotCreateFileMessage(path, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// Downloads the update file and keeps a copy of it in the private temporary
+// folder. The body is what the check reads: never a file, which could be
+// an older copy or someone else's. Throws UserError when the copy cannot be
+// replaced.
+std::optional<QByteArray> downloadUpdateFile(const QString& address) {
+    const QString file = paths::tempFile(QStringLiteral("update.ini"));
+    removeOldCopy(file);
+    std::optional<QByteArray> body = Download(address);
+    if (body) textfile::saveReplacing(file, *body);
+    return body;
 }
 
 }  // namespace
@@ -72,13 +94,16 @@ void TfrmUCheck::BitBtn1Click() {
         dialogs().message(this, QStringLiteral("You're not Connected to Internet!"), Dialogs::Kind::Error);
         return;
     }
-    // An old copy is never read: a failed download leaves no file behind.
-    const QString file = paths::tempDir() + QStringLiteral("update.ini");
-    QFile::remove(file);
-    DownloadToFile(m_updateAddress, file);
+    std::optional<QByteArray> body;
+    try {
+        body = downloadUpdateFile(m_updateAddress);
+    } catch (const UserError&) {
+        showFailure();
+        dialogs().message(this, kCheckFailedMessage, Dialogs::Kind::Plain);
+    }
 
-    const web::UpdateResult result =
-        web::evaluateUpdate(ui->lblCurrent->text(), readIfPresent(file), QString::fromLatin1(k::kProductNumber));
+    const web::UpdateResult result = web::evaluateUpdate(ui->lblCurrent->text(), body.value_or(QByteArray()),
+                                                         QString::fromLatin1(k::kProductNumber));
     ui->lblLatest->setText(result.latest);
     if (result.newer) {
         showResult(QStringLiteral("NEW Updates Available, Click here to Download!"), QColor(0x00, 0x80, 0x00),

@@ -1,6 +1,6 @@
 #pragma once
 // The update window: downloads the update file from the chosen server into
-// the temporary directory, compares its version with the running one and,
+// the private temporary folder, compares its version with the running one and,
 // when a newer one exists, offers its download address.
 
 #include <QDialog>

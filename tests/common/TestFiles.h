@@ -28,8 +28,10 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 
 // Puts something that is no regular file where a file is expected: "folder",
 // "fifo" (nobody writes into it), "null device" or "endless device" (links
-// to /dev/null and /dev/zero). False when that fails.
+// to /dev/null and /dev/zero), creating missing folders. False when that
+// fails.
 inline bool putInPlaceOfFile(const QString& path, const QString& kind) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     if (kind == u"folder") return QDir().mkdir(path);
     if (kind == u"fifo") return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     if (kind == u"null device") return QFile::link(QStringLiteral("/dev/null"), path);

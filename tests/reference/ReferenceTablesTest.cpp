@@ -96,6 +96,7 @@ TEST(CurrencyTable, NamesFollowThePatternAndItsExceptions) {
         {"AED", "United Arab Emirates Dirham"},
         {"AFN", "Afghanistan Afghani"},
         {"ALL", "Albania Lek"},
+        {"BOB", "Bolivia Boliviano"},
         {"CDF", "Congo/Kinshasa Franc"},
         {"XCD", "East Caribbean Dollar"},
         {"KPW", "Korea (North) Won"},
@@ -168,6 +169,8 @@ TEST(CryptoTable, SizesAndTheRepeatedCodesAndNames) {
     for (const auto& row : CryptoTable()) {
         EXPECT_LE(characters(row.Name), 24u) << row.Name;
         EXPECT_LE(row.Code.size(), 6u) << row.Code;
+        // The code has its own column: "EnterCoin", not "EnterCoin (ENTER)".
+        EXPECT_FALSE(row.Name.ends_with("(" + std::string(row.Code) + ")")) << row.Name;
         ++codes[row.Code];
         ++names[lower(row.Name)];
     }

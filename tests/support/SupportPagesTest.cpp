@@ -1,5 +1,6 @@
 // The support, contributor and more-software pages on real widgets.
 
+#include "AppPaths.h"
 #include "ContributorPage.h"
 #include "GridText.h"
 #include "IntEdit.h"
@@ -12,6 +13,7 @@
 #include "SupportPage.h"
 #include "SupportTestHelpers.h"
 #include "TermoraConstants.h"
+#include "TestFiles.h"
 #include "UserError.h"
 
 #include <QCheckBox>
@@ -26,6 +28,9 @@
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace termora;
 using namespace termora::testing;
@@ -43,14 +48,33 @@ QStringList column(QTableView& grid, int column) {
     return values;
 }
 
-// A temporary directory of its own for every test, through TMPDIR.
+// A shared temporary folder like /tmp of its own for every test, through
+// TMPDIR, and no runtime folder: the pages keep their files in the private
+// folder they make inside it.
 class TempDirScope {
 public:
-    TempDirScope() { qputenv("TMPDIR", dir.path().toLocal8Bit()); }
-    ~TempDirScope() { qunsetenv("TMPDIR"); }
-    QString file(const QString& name) const { return dir.filePath(name); }
+    TempDirScope() : m_tmpdir(qgetenv("TMPDIR")), m_runtime(qgetenv("XDG_RUNTIME_DIR")) {
+        ::chmod(QFile::encodeName(dir.path()).constData(), 01777);
+        qputenv("TMPDIR", dir.path().toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+    ~TempDirScope() {
+        qputenv("TMPDIR", m_tmpdir);
+        qputenv("XDG_RUNTIME_DIR", m_runtime);
+    }
+    // A file of the private folder.
+    static QString file(const QString& name) { return paths::tempFile(name); }
+    // A file of the shared folder.
+    QString shared(const QString& name) const { return dir.filePath(name); }
+
     QTemporaryDir dir;
+
+private:
+    QByteArray m_tmpdir;
+    QByteArray m_runtime;
 };
+
+const char* const kListFiles[] = {"Contributor.txt", "more.txt"};
 
 const QStringList kPrograms = {
     "Termora\t2016.08\tThis program\t5\thttp://own\t0\t",
@@ -193,18 +217,59 @@ private slots:
     void aFailedLoadIsTriedAgain() {
         TempDirScope temp;
         // A folder standing under a list's file name blocks its write.
-        for (const char* name : {"Contributor.txt", "more.txt"}) QVERIFY(QDir(temp.dir.path()).mkdir(name));
+        for (const char* name : kListFiles) QVERIFY(QDir().mkdir(temp.file(name)));
         TContributorPage contributors;
         TMoreSoftwarePage more;
         QVERIFY_THROWS_EXCEPTION(UserError, contributors.loadContributors());
         QVERIFY_THROWS_EXCEPTION(UserError, more.loadMoreSoftware());
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), 0);
         QCOMPARE(child<QTableView>(more, "nxMore")->model()->rowCount(), 0);
-        for (const char* name : {"Contributor.txt", "more.txt"}) QVERIFY(QDir(temp.dir.path()).rmdir(name));
+        for (const char* name : kListFiles) QVERIFY(QDir().rmdir(temp.file(name)));
         contributors.loadContributors();
         more.loadMoreSoftware();
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), support::contributorLines().size());
         QCOMPARE(child<QTableView>(more, "nxMore")->model()->rowCount(), support::moreSoftwareLines().size() - 1);
+    }
+
+    void anotherUsersListsInTheSharedFolderAreLeftAlone_data() {
+        QTest::addColumn<bool>("folders");   // folders cannot be replaced, even by root
+        QTest::newRow("files") << false;
+        QTest::newRow("folders") << true;
+    }
+    void anotherUsersListsInTheSharedFolderAreLeftAlone() {
+        QFETCH(bool, folders);
+        TempDirScope temp;
+        const QByteArray planted = "Planted\t2099.01\tNot ours\t5\thttp://planted.example\t0\t\r\n";
+        for (const char* name : kListFiles) {
+            QVERIFY(folders ? QDir().mkpath(temp.shared(name) + "/inside") : writeFile(temp.shared(name), planted));
+        }
+        TContributorPage contributors;
+        TMoreSoftwarePage more;
+        contributors.loadContributors();
+        more.loadMoreSoftware();
+        QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), support::contributorLines().size());
+        QCOMPARE(child<QTableView>(more, "nxMore")->model()->rowCount(), support::moreSoftwareLines().size() - 1);
+        QVERIFY(!column(*child<QTableView>(more, "nxMore"), 0).contains("Planted"));
+        for (const char* name : kListFiles) {
+            if (folders) QVERIFY(QFileInfo(temp.shared(name) + "/inside").isDir());
+            else QCOMPARE(readFile(temp.shared(name)), planted);
+        }
+    }
+
+    void aMissingTemporaryFolderIsNeverTheRootFolder() {
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir gone;
+        qputenv("TMPDIR", gone.filePath("missing").toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString expected = QString("/tmp/termora-%1/Contributor.txt").arg(::geteuid());
+        QFile::remove(expected);
+        TContributorPage page;
+        page.loadContributors();
+        QCOMPARE(child<QTableView>(page, "nxContributor")->model()->rowCount(), support::contributorLines().size());
+        QVERIFY(QFile::remove(expected));
+        qputenv("TMPDIR", tmpdir);
+        qputenv("XDG_RUNTIME_DIR", runtime);
     }
 
     void moreSoftwareList() {

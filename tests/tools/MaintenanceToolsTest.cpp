@@ -3,12 +3,12 @@
 #include "AcronymStore.h"
 #include "DictionaryPage.h"
 #include "FixtureStore.h"
+#include "HangGuard.h"
 #include "MaintenanceTools.h"
 #include "RecordExport.h"
 #include "ResultGridModel.h"
 #include "ResultListModel.h"
 #include "ScriptedDialogs.h"
-#include "HangGuard.h"
 #include "TestFiles.h"
 #include "TextFile.h"
 #include "UserError.h"
@@ -162,7 +162,7 @@ private slots:
         QFETCH(QStringList, answers);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
-        if (before != "<missing>") termora::textfile::save(newTxt(), before);
+        if (before != "<missing>") QVERIFY(termora::testing::writeFile(newTxt(), before));
         termora::testing::DialogScript dialogs;
         for (const QString& answer : answers) dialogs.inputAnswers.enqueue(answer);
         rightClick(m_page->form().Label3);
@@ -171,6 +171,19 @@ private slots:
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
         QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
         QCOMPARE(fileBytes(newTxt()), after);
+    }
+
+    void entriesLiveInTheUsersDataFolder() {
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.filePath("fresh").toLocal8Bit());
+        QCOMPARE(newTxt(), data.filePath("fresh/termora/New.txt"));
+        termora::testing::DialogScript dialogs;
+        dialogs.inputAnswers << "XER" << "XML Encoding Rules";
+        rightClick(m_page->form().Label3);
+        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/New.txt"));
+        qputenv("XDG_DATA_HOME", dataHome);
     }
 
     void unreadableEntriesFileStopsBeforeAnyDialog_data() {
@@ -193,7 +206,7 @@ private slots:
     }
 
     void entryOutsideTheCodePageIsRefusedAndTheFileKept() {
-        termora::textfile::save(newTxt(), "(S:'XER';L:'XML Encoding Rules'),\r\n");
+        QVERIFY(termora::testing::writeFile(newTxt(), "(S:'XER';L:'XML Encoding Rules'),\r\n"));
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << QString::fromUtf8("\xe6\x97\xa5") << "Japan";
         QVERIFY_THROWS_EXCEPTION(termora::UserError, m_tools->Label3ContextPopup());

@@ -36,8 +36,9 @@ class OnlineSearchPageTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_file = m_dir->filePath("Browser.dat");
-        m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file);
+        m_file = m_dir->filePath("config/Browser.dat");
+        m_starting = m_dir->filePath("program/Browser.dat");
+        m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file, m_starting);
     }
     void cleanup() { m_page.reset(); }
 
@@ -157,6 +158,34 @@ private slots:
         QCOMPARE(form().cmbBList->currentText(), shown);
     }
 
+    void theListIsTheUsersOwn() {
+        qputenv("XDG_CONFIG_HOME", m_dir->filePath("user config").toLocal8Bit());
+        const QString own = m_dir->filePath("user config/Velmont/Browser.dat");
+        QCOMPARE(OnlineSearchPage::defaultBrowserFile(), own);
+        QCOMPARE(OnlineSearchPage::startingBrowserFile(), QCoreApplication::applicationDirPath() + "/Browser.dat");
+        m_page = std::make_unique<OnlineSearchPage>();
+        m_page->loadBrowserList();
+        enableList();
+        add("/usr/bin/firefox");
+        QCOMPARE(readFile(own), QByteArray("/usr/bin/firefox\r\n"));
+        QVERIFY(!QFile::exists(OnlineSearchPage::startingBrowserFile()));
+    }
+
+    void aListBesideTheProgramIsTheStartingList() {
+        QVERIFY(writeFile(m_starting, "/opt/portable/browser\r\n"));
+        m_page->loadBrowserList();
+        QCOMPARE(items(*form().cmbBList), QStringList{"/opt/portable/browser"});
+        enableList();
+        add("/usr/bin/firefox");
+        QCOMPARE(readFile(m_file), QByteArray("/opt/portable/browser\r\n/usr/bin/firefox\r\n"));
+        QCOMPARE(readFile(m_starting), QByteArray("/opt/portable/browser\r\n"));
+
+        // Once the user has a list of their own, it is the one read.
+        QVERIFY(writeFile(m_file, "own\r\n"));
+        m_page->loadBrowserList();
+        QCOMPARE(items(*form().cmbBList), QStringList{"own"});
+    }
+
     void loadingWithoutTheFileLeavesTheListEmpty() {
         m_page->loadBrowserList();
         QCOMPARE(form().cmbBList->count(), 0);
@@ -234,13 +263,13 @@ private slots:
         QCOMPARE(readFile(m_file), QByteArray("a\r\nb\r\n"));
     }
 
-    void anUnwritableProgramFolderIsReportedAndTheChangeKept() {
-        const QString file = m_dir->filePath("gone/Browser.dat");
-        m_page = std::make_unique<OnlineSearchPage>(nullptr, file);
+    void anUnwritableConfigurationFolderIsReportedAndTheChangeKept() {
+        QVERIFY(writeFile(m_dir->filePath("blocked"), "a file where the folder belongs"));
+        const QString file = m_dir->filePath("blocked/Browser.dat");
+        m_page = std::make_unique<OnlineSearchPage>(nullptr, file, m_starting);
         enableList();
         form().cmbBList->setEditText("/usr/bin/firefox");
-        QCOMPARE(userErrorOf([&] { m_page->btnAdd3Click(); }),
-                 "Cannot create file \"" + file + "\". No such file or directory");
+        QCOMPARE(userErrorOf([&] { m_page->btnAdd3Click(); }), "Cannot create file \"" + file + "\". Not a directory");
         QCOMPARE(items(*form().cmbBList), QStringList{"/usr/bin/firefox"});
     }
 
@@ -264,7 +293,7 @@ private slots:
         QTest::mouseClick(form().btnAdd3, Qt::LeftButton);
         QCOMPARE(readFile(m_file), text.toUtf8() + "\r\n");
 
-        m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file);
+        m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file, m_starting);
         m_page->loadBrowserList();
         enableList();
         form().txtAcr->setText("ram");
@@ -314,7 +343,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_file;
+    QString m_file;       // the user's list
+    QString m_starting;   // the list beside the program
     std::unique_ptr<OnlineSearchPage> m_page;
 };
 

@@ -1,5 +1,6 @@
 // The update window against an update server on 127.0.0.1.
 
+#include "AppPaths.h"
 #include "ConnectionState.h"
 #include "Downloader.h"
 #include "LocalHttpServer.h"
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace termora;
 using namespace termora::testing;
 
@@ -23,6 +26,12 @@ const QString kFailedMessage = "Update Check failed!\r\rPlease check your Intern
 const QColor kGreen(0x00, 0x80, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
+
+struct stat statOf(const QString& path) {
+    struct stat info {};
+    ::lstat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
 
 // Answers the connected-state query as told and counts the questions.
 class ConnectionScript : public ConnectionState {
@@ -43,9 +52,9 @@ class LocalDownloads : public Downloader {
 public:
     LocalDownloads() { DownloadService::install(this); }
     ~LocalDownloads() override { DownloadService::install(nullptr); }
-    bool downloadToFile(const QString& address, const QString& path) override {
+    std::optional<QByteArray> download(const QString& address) override {
         requested.append(address);
-        return NetworkDownloader(5000).downloadToFile(serverBase + QUrl(address).path(), path);
+        return NetworkDownloader(5000).download(serverBase + QUrl(address).path());
     }
     QString serverBase;
     QStringList requested;
@@ -59,8 +68,12 @@ class UpdateCheckTest : public QObject {
 private slots:
     void initTestCase() {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        QVERIFY(m_temp.isValid());
-        qputenv("TMPDIR", m_temp.path().toLocal8Bit());
+        // A shared temporary folder like /tmp, and no runtime folder: the
+        // private folder is made in the shared one.
+        QVERIFY(m_shared.isValid());
+        QCOMPARE(::chmod(QFile::encodeName(m_shared.path()).constData(), 01777), 0);
+        qputenv("TMPDIR", m_shared.path().toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     void init() {
@@ -164,6 +177,72 @@ private slots:
         QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Error);
     }
 
+    void anotherUsersFileInTheSharedFolderIsLeftAlone_data() {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("file") << "file";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("link") << "link";
+    }
+    void anotherUsersFileInTheSharedFolderIsLeftAlone() {
+        QFETCH(QString, planted);
+        const QString shared = m_shared.filePath("update.ini");
+        const QByteArray plantedText = "[16]\r\nVersion=2099.1\r\nDLink=https://planted.example/get\r\n";
+        const QString victim = m_shared.filePath("victim.txt");
+        if (planted == "file") QVERIFY(writeFile(shared, plantedText));
+        if (planted == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(shared).constData(), 0666), 0);
+        if (planted == "link") QVERIFY(writeFile(victim, plantedText) && QFile::link(victim, shared));
+        m_server->respond("/update.php", {200, "[16]\r\nVersion=2016.8\r\n", {}, false});
+        ConnectionScript connection;
+        DialogScript dialogs;
+        LinkRecorder links;
+
+        form().BitBtn1->click();
+
+        QCOMPARE(form().lblLatest->text(), QString("2016.8"));
+        QCOMPARE(form().lblRes->text(), QString("NO Updates Available"));
+        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        QVERIFY(links.opened.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
+        const QFileInfo left(shared);
+        QVERIFY(left.exists() || left.isSymLink());
+        if (planted == "file") QCOMPARE(readFile(shared), plantedText);
+        if (planted == "fifo") QCOMPARE(statOf(shared).st_mode & S_IFMT, mode_t(S_IFIFO));
+        if (planted == "link") QCOMPARE(left.symLinkTarget(), victim);
+        QCOMPARE(readFile(victim), planted == "link" ? plantedText : QByteArray("<missing>"));
+        QVERIFY(QFile::remove(shared));
+        QFile::remove(victim);
+    }
+
+    void anOldCopyThatCannotBeReplacedFailsTheCheck_data() {
+        QTest::addColumn<QString>("standing");
+        QTest::newRow("a folder under the file's name") << "folder";
+        QTest::newRow("the private folder replaced by a link") << "link";
+    }
+    void anOldCopyThatCannotBeReplacedFailsTheCheck() {
+        QFETCH(QString, standing);
+        const QString file = updateFile();
+        const QString privateFolder = QFileInfo(file).absolutePath();
+        QTemporaryDir elsewhere;
+        if (standing == "folder") QVERIFY(QDir().mkpath(file + "/old"));
+        if (standing == "link") QVERIFY(QDir(privateFolder).removeRecursively() && QFile::link(elsewhere.path(), privateFolder));
+        m_server->respond("/update.php", {200, "[16]\r\nVersion=2099.1\r\nDLink=https://termora.example/get\r\n", {}, false});
+        ConnectionScript connection;
+        DialogScript dialogs;
+
+        form().BitBtn1->click();
+
+        QCOMPARE(form().lblLatest->text(), QString("-"));
+        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(dialogs.messages.size(), 2);
+        QCOMPARE(dialogs.messages[0].text, kFailedMessage);
+        QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Plain);
+        QCOMPARE(dialogs.messages[1].text, kFailedMessage);
+        QCOMPARE(dialogs.messages[1].kind, Dialogs::Kind::Error);
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
+        if (standing == "folder") QVERIFY(QDir(file).removeRecursively());
+        if (standing == "link") QVERIFY(QFile::remove(privateFolder));
+    }
+
     void anOldUpdateFileIsNeverRead() {
         QVERIFY(writeFile(updateFile(), "[16]\r\nVersion=2099\r\nDLink=https://termora.example/old\r\n"));
         ConnectionScript connection;
@@ -174,7 +253,7 @@ private slots:
     }
 
     void aLinkPlantedAsTheUpdateFileRedirectsNothing() {
-        const QString victim = m_temp.filePath("victim.txt");
+        const QString victim = m_shared.filePath("victim.txt");
         QVERIFY(writeFile(victim, "keep me"));
         QVERIFY(QFile::link(victim, updateFile()));
         m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\n", {}, false});
@@ -225,9 +304,10 @@ private slots:
 
 private:
     Ui::TfrmUCheck& form() { return m_window->form(); }
-    QString updateFile() const { return m_temp.filePath("update.ini"); }
+    // The copy in the private temporary folder.
+    static QString updateFile() { return paths::tempFile("update.ini"); }
 
-    QTemporaryDir m_temp;
+    QTemporaryDir m_shared;
     LocalDownloads m_downloads;
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<TfrmUCheck> m_window;

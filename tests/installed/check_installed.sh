@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# End-to-end check of an installed Termora on a machine shared with others.
+# Installs the build into a temporary prefix, plants another user's
+# update.ini, more.txt and Contributor.txt in a sticky shared temporary
+# folder, and runs the installed termora-lookup, termora and the window
+# driver (termora-installed-check) as an unprivileged user. Then checks that
+# the pages filled, the user's files went to the user's folders, nothing was
+# written into the prefix, and the planted files were neither read nor
+# changed. Run as root it drops to the user nobody (setpriv or runuser).
+# Usage: check_installed.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+
+say() { echo "installed-check: $*"; }
+fail() {
+  echo "installed-check: FAILED: $*" >&2
+  exit 1
+}
+
+work=$(mktemp -d /tmp/termora-installed-check.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+prefix=$work/prefix
+
+# --- the installation -------------------------------------------------------
+say "installing into $prefix"
+cmake --install "$build" --prefix "$prefix" > "$work/install.log"
+for program in termora termora-lookup; do
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program was not installed"
+done
+[ -f "$prefix/share/termora/FileExtension.db" ] || fail "share/termora/FileExtension.db was not installed"
+[ -z "$(find "$prefix/bin" -type f ! -perm -u+x)" ] || fail "data files in bin/: $(find "$prefix/bin" -type f ! -perm -u+x)"
+cmake --install "$build" --prefix "$prefix" --component installed-check > /dev/null
+"$here/../executables/check_runpath.sh" "$prefix/bin" | sed 's/^/installed-check: search paths: /'
+
+# --- who runs it ------------------------------------------------------------
+run_as=()
+if [ "$(id -u)" -ne 0 ]; then
+  uid=$(id -u)
+  gid=$(id -g)
+  say "running as $(id -un) (uid $uid), an ordinary user; the planted files are this user's own"
+else
+  if getent passwd nobody > /dev/null; then
+    uid=$(id -u nobody)
+    gid=$(id -g nobody)
+  else
+    uid=65534
+    gid=65534
+  fi
+  if command -v setpriv > /dev/null; then
+    run_as=(setpriv --reuid="$uid" --regid="$gid" --clear-groups --)
+    say "running as uid $uid (nobody) through setpriv; the planted files belong to root"
+  elif command -v runuser > /dev/null && getent passwd nobody > /dev/null; then
+    run_as=(runuser -u nobody --)
+    say "running as nobody through runuser; the planted files belong to root"
+  else
+    uid=0
+    gid=0
+    say "SKIPPED: the run as an unprivileged user (neither setpriv nor runuser with a user nobody);"
+    say "running as root instead, where the planted files are root's own"
+  fi
+fi
+
+home=$work/home
+shared=$work/shared   # like /tmp: everyone may write, only owners delete
+mkdir "$home" "$shared"
+chown "$uid:$gid" "$home"
+chmod 1777 "$shared"
+
+# --- another user's files in the shared temporary folder ---------------------
+printf '[16]\r\nVersion=2099.1\r\nDLink=https://planted.example/get\r\n' > "$shared/update.ini"
+printf 'Planted\t2099.01\tNot ours\t5\thttp://planted.example/more\t0\t\r\n' > "$shared/more.txt"
+printf 'Planted\t-\t-\t-\t-\tNot ours\r\n' > "$shared/Contributor.txt"
+planted=("$shared/update.ini" "$shared/more.txt" "$shared/Contributor.txt")
+chmod 644 "${planted[@]}"
+sha256sum "${planted[@]}" > "$work/planted.sums"
+# With an access time before the change time the file system records the
+# next read (relatime); a canary shows whether it does here.
+touch -a -d '2001-01-01' "${planted[@]}"
+canary=$work/canary
+echo canary > "$canary"
+touch -a -d '2001-01-01' "$canary"
+cat "$canary" > /dev/null
+atime_tracked=no
+[ "$(stat -c %X "$canary")" != "$(date -d 2001-01-01 +%s)" ] && atime_tracked=yes
+
+snapshot_planted() { stat -c '%n %s %Y %Z %X %a %u %F' "${planted[@]}"; }
+snapshot_prefix() {
+  (cd "$prefix" && find . -printf '%p %y %s %m %u %T@\n' | sort && find . -type f -exec sha256sum {} + | sort)
+}
+snapshot_planted > "$work/planted.before"
+snapshot_prefix > "$work/prefix.before"
+
+# A library planted in the folder the programs start from: found only
+# through an empty or relative search path.
+startdir=$work/start
+mkdir "$startdir"
+echo 'not a library' > "$startdir/libstdc++.so.6"
+cp "$startdir/libstdc++.so.6" "$startdir/libQt6Core.so.6"
+chmod -R a+rX "$startdir"
+
+as_user() {
+  (cd "$startdir" && "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" TMPDIR="$shared" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=offscreen "$@")
+}
+
+# --- the installed programs ---------------------------------------------------
+say "termora-lookup ram"
+lookup=$(as_user "$prefix/bin/termora-lookup" ram) || fail "termora-lookup ended with $?"
+grep -q "^RAM	" <<< "$lookup" || fail "termora-lookup did not find RAM: $lookup"
+say "  $(wc -l <<< "$lookup") hits, the first: $(head -n 1 <<< "$lookup" | cut -c 1-60)"
+
+say "termora (offscreen, stopped after 10 s)"
+status=0
+as_user timeout 10 "$prefix/bin/termora" > "$work/termora.log" 2>&1 || status=$?
+[ "$status" -eq 124 ] || { cat "$work/termora.log"; fail "termora ended with $status before it was stopped"; }
+grep -qF "$prefix/bin/termora" "$home/.config/Velmont/registry.ini" ||
+  fail "termora did not record its path in ~/.config/Velmont/registry.ini"
+say "  ran until stopped; recorded its path in ~/.config/Velmont/registry.ini"
+
+say "the window, driven: More Software, contributor list, catalogue, update check, add a browser, add an entry"
+if ! as_user env TERMORA_INSTALLED_CHECK=1 "$prefix/bin/termora-installed-check" > "$work/driver.log" 2>&1; then
+  cat "$work/driver.log"
+  fail "the window check failed"
+fi
+grep -v '^QStandardPaths: ' "$work/driver.log" | grep -v '^Config: ' | sed 's/^/installed-check:   /'
+
+# --- what was written, and where --------------------------------------------
+private=$shared/termora-$uid
+[ "$(stat -c '%F %a %u' "$private")" = "directory 700 $uid" ] ||
+  fail "the private temporary folder is $(stat -c '%F %a %u' "$private")"
+for name in more.txt Contributor.txt update.ini; do
+  [ -f "$private/$name" ] || fail "$name is not in the private temporary folder"
+done
+grep -q 'Version=2016.1' "$private/update.ini" || fail "the private update.ini is not the downloaded one"
+tr -d '\r' < "$home/.config/Velmont/Browser.dat" | grep -qx '/usr/bin/installed-check-browser --new-window' ||
+  fail "the browser is not in ~/.config/Velmont/Browser.dat"
+grep -qF "(S:'XER';L:'XML Encoding Rules')," "$home/.local/share/termora/New.txt" ||
+  fail "the entry is not in ~/.local/share/termora/New.txt"
+say "the user's files: ~/.config/Velmont/{registry.ini,Browser.dat}, ~/.local/share/termora/New.txt,"
+say "  and $(ls "$private" | tr '\n' ' ')in the private folder termora-$uid (mode 700)"
+
+snapshot_prefix > "$work/prefix.after"
+diff "$work/prefix.before" "$work/prefix.after" > "$work/prefix.diff" || {
+  cat "$work/prefix.diff"
+  fail "something was written into the prefix"
+}
+say "nothing was written into the prefix"
+
+snapshot_planted > "$work/planted.after"
+diff "$work/planted.before" "$work/planted.after" > "$work/planted.diff" || {
+  cat "$work/planted.diff"
+  fail "the planted files were read or changed"
+}
+sha256sum --check --quiet "$work/planted.sums" || fail "the planted files were changed"
+if [ "$atime_tracked" = yes ]; then
+  say "the planted files were neither read nor changed (contents, times including the access time, owner)"
+else
+  say "the planted files were not changed and not shown; this file system does not record reads"
+fi
+say "PASSED"
