@@ -1,12 +1,15 @@
 #include "BrowserCatalog.h"
 
+#include "TextFile.h"
+#include "UserError.h"
+
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <optional>
 
 namespace termora {
 namespace {
@@ -48,6 +51,18 @@ QStringList applicationFiles(const QString& applicationsDir) {
     while (it.hasNext()) files.append(it.next());
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// The entry's bytes, or nothing when it cannot be read: an entry that is no
+// regular file or far too long for a desktop entry is skipped like a
+// missing one.
+std::optional<QByteArray> readDesktopEntry(const QString& path) {
+    constexpr qint64 kDesktopEntryLimit = 1024 * 1024;
+    try {
+        return textfile::load(path, kDesktopEntryLimit);
+    } catch (const UserError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -110,9 +125,9 @@ QList<RegisteredBrowser> BrowserCatalog::browsers() const {
             const QString id = desktopFileId(applicationsDir, path);
             if (seen.contains(id)) continue;
             seen.insert(id);
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) continue;
-            const DesktopEntry entry = parseDesktopEntry(file.readAll());
+            const auto bytes = readDesktopEntry(path);
+            if (!bytes) continue;
+            const DesktopEntry entry = parseDesktopEntry(*bytes);
             const bool browser = entry.type == QLatin1String("Application") && !entry.hidden &&
                                  entry.categories.contains(QLatin1String("WebBrowser"));
             if (browser) found.append({id, stripFieldCodes(entry.exec)});

@@ -1,13 +1,18 @@
 #include "LinkOpener.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include "ProcessStarter.h"
+#include "UserError.h"
 
 namespace termora {
 
 void DesktopLinkOpener::open(const QString& target) {
-    const QUrl url = target.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(target) : QUrl(target);
-    QDesktopServices::openUrl(url);
+    // The desktop's opener gets the target as one argument, byte for byte:
+    // an address is not parsed or re-escaped on the way.
+    try {
+        ProcessService::current().start({QStringLiteral("xdg-open"), target}, false);
+    } catch (const UserError&) {
+        // The result is ignored: a target that cannot be opened reports nothing.
+    }
 }
 
 }  // namespace termora

@@ -1,6 +1,7 @@
 #pragma once
-// Hands an address, file or folder to the desktop's default handler. The
-// result is ignored: a target that cannot be opened reports nothing.
+// Hands an address, file or folder to the desktop's default handler
+// (xdg-open), exactly as given. The result is ignored: a target that cannot
+// be opened reports nothing.
 
 #include "ServiceSlot.h"
 
@@ -21,7 +22,7 @@ public:
 
 using LinkService = ServiceSlot<LinkOpener, DesktopLinkOpener>;
 
-// OpenLink: an address (scheme://...) as it is, a path as a file URL.
+// OpenLink: an address or a path, handed over as it is.
 inline void OpenLink(const QString& target) { LinkService::current().open(target); }
 
 }  // namespace termora

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -48,8 +49,24 @@ QString systemErrorMessage(int code) {
     return QStringLiteral("System Error.  Code: %1.\r\n%2").arg(code).arg(QString::fromLocal8Bit(std::strerror(code)));
 }
 
-void PosixProcessStarter::start(const QString& commandLine, bool wait) {
+void StartProcess(const QString& commandLine, const QStringList& appended, bool wait) {
     const QStringList words = QProcess::splitCommand(commandLine);
+    if (words.isEmpty()) throw UserError(systemErrorMessage(ENOENT));
+    ProcessService::current().start(words + appended, wait);
+}
+
+QString quoteCommandWord(const QString& word) {
+    const bool plain = !word.isEmpty() && std::none_of(word.begin(), word.end(), [](QChar c) {
+        return c.isSpace() || c == QLatin1Char('"');
+    });
+    if (plain) return word;
+    // Inside quotes the splitter reads three double quotes as one.
+    QString quoted = word;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+void PosixProcessStarter::start(const QStringList& words, bool wait) {
     if (words.isEmpty()) throw UserError(systemErrorMessage(ENOENT));
 
     // Everything the child needs is prepared before fork().

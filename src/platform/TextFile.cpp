@@ -1,23 +1,90 @@
 #include "TextFile.h"
 
+#include "FileDescriptor.h"
 #include "UserError.h"
 
 #include <QFile>
-#include <QTemporaryFile>
-
-#include <cstdio>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace termora::textfile {
 namespace {
 
-// QFile's own error strings differ from the system's; the messages quote
-// the system's text for the failing call, as the platform does.
-QString systemReason(const QFileDevice& file) {
-    const int code = errno;
-    return code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
+// The messages quote the system's text for the failing call, as the
+// platform does.
+QString systemReason(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+
+// Why a path cannot be read or replaced as a regular file, or nothing when
+// it can (or does not exist).
+std::optional<QString> notRegularReason(const struct stat& info) {
+    if (S_ISREG(info.st_mode)) return std::nullopt;
+    if (S_ISDIR(info.st_mode)) return systemReason(EISDIR);
+    return notRegularFileReason();
+}
+
+// The file a save really writes: the end of a link chain when the path is a
+// link and links are followed; the path itself otherwise (and when the link
+// leads nowhere yet).
+QByteArray fileToReplace(const QByteArray& path, bool followLink) {
+    if (!followLink) return path;
+    char* resolved = ::realpath(path.constData(), nullptr);
+    if (resolved == nullptr) return path;
+    QByteArray target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+// A new file beside the target with a name nobody can predict, created
+// exclusively. Returns the descriptor, or -1 with errno set.
+int createNewFileBeside(const QByteArray& target, QByteArray& newName) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        newName = target + '.';
+        for (int i = 0; i < 8; ++i) newName += kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))];
+        const int fd = ::open(newName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+void writeThenReplace(const QString& path, const QByteArray& bytes, bool followLink) {
+    const auto fail = [&](const QString& reason) { return UserError(cannotCreateFileMessage(path, reason)); };
+    const QByteArray target = fileToReplace(QFile::encodeName(path), followLink);
+
+    // An existing file keeps its permissions; what is not a regular file is
+    // not replaced (unless links are replaced rather than followed).
+    struct stat old {};
+    const bool exists = (followLink ? ::stat(target.constData(), &old) : ::lstat(target.constData(), &old)) == 0;
+    const bool replacedAnyway = !followLink && S_ISLNK(old.st_mode);
+    if (exists && !replacedAnyway) {
+        if (const auto reason = notRegularReason(old)) throw fail(*reason);
+    }
+
+    QByteArray newName;
+    posixio::FileDescriptor file(createNewFileBeside(target, newName));
+    if (!file.isOpen()) throw fail(systemReason(errno));
+    const auto failAndRemove = [&](int code) {
+        ::unlink(newName.constData());
+        return fail(systemReason(code));
+    };
+    // The user's own file keeps its permissions; one found in the temporary
+    // folder may have been planted there with any.
+    if (followLink && exists && ::fchmod(file.get(), old.st_mode & 07777) != 0) throw failAndRemove(errno);
+    int code = posixio::writeAll(file.get(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (code == 0 && ::fsync(file.get()) != 0) code = errno;
+    if (code == 0) code = file.close();
+    if (code != 0) throw failAndRemove(code);
+    if (::rename(newName.constData(), target.constData()) != 0) throw failAndRemove(errno);
 }
 
 }  // namespace
@@ -42,37 +109,30 @@ QByteArray joinLinesCrLf(const QList<QByteArray>& lines) {
     return out;
 }
 
-QByteArray load(const QString& path) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) throw UserError(cannotOpenFileMessage(path, systemReason(file)));
-    return file.readAll();
+QString notRegularFileReason() { return QStringLiteral("Not a regular file"); }
+
+QByteArray load(const QString& path, qint64 maxBytes) {
+    const auto fail = [&](const QString& reason) { return UserError(cannotOpenFileMessage(path, reason)); };
+    // Without O_NONBLOCK, opening a fifo waits for a writer that never comes.
+    const posixio::FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.isOpen()) throw fail(systemReason(errno));
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) throw fail(systemReason(errno));
+    if (const auto reason = notRegularReason(info)) throw fail(*reason);
+    if (info.st_size > maxBytes) throw fail(systemReason(EFBIG));
+
+    // The size may change while reading: read to the end, but never past the bound.
+    std::string bytes;
+    bytes.reserve(std::size_t(info.st_size));
+    if (const int code = posixio::readAll(file.get(), std::size_t(maxBytes), bytes); code != 0) {
+        throw fail(systemReason(code));
+    }
+    return QByteArray::fromStdString(bytes);
 }
 
-void save(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw UserError(cannotCreateFileMessage(path, systemReason(file)));
-    }
-    if (file.write(bytes) != bytes.size()) throw UserError(cannotCreateFileMessage(path, systemReason(file)));
-}
+void save(const QString& path, const QByteArray& bytes) { writeThenReplace(path, bytes, true); }
 
-void saveReplacing(const QString& path, const QByteArray& bytes) {
-    // QSaveFile would follow a symbolic link at path; a fresh file with an
-    // unguessable name renamed over path replaces the link itself.
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    errno = 0;
-    if (!file.open()) throw UserError(cannotCreateFileMessage(path, systemReason(file)));
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    if (!written) throw UserError(cannotCreateFileMessage(path, systemReason(file)));
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    errno = 0;
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        throw UserError(cannotCreateFileMessage(path, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    file.setAutoRemove(false);
-}
+void saveReplacing(const QString& path, const QByteArray& bytes) { writeThenReplace(path, bytes, false); }
 
 }  // namespace termora::textfile

@@ -128,12 +128,21 @@ Conversion fromUtf8(std::string_view utf8) {
         const auto byte = scalar ? fromUnicode(*scalar) : std::nullopt;
         if (!byte) {
             result.ok = false;
+            result.invalidUtf8 = !scalar;
             result.offending = std::string(utf8.substr(start, pos - start));
             return result;
         }
         result.bytes += static_cast<char>(*byte);
     }
     return result;
+}
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (!decodeUtf8(text, pos)) return false;
+    }
+    return true;
 }
 
 }  // namespace termora::cp1252

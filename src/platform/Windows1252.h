@@ -25,10 +25,16 @@ std::string toUtf8(std::string_view bytes);
 
 // Result of converting UTF-8 text into Windows-1252.
 struct Conversion {
-    std::string bytes;      // the converted text when ok
+    std::string bytes;         // the converted text when ok
     bool ok = true;
-    std::string offending;  // the first character that could not be converted (UTF-8)
+    bool invalidUtf8 = false;  // not ok because the text is no well-formed UTF-8
+    std::string offending;     // the first character that could not be converted (UTF-8),
+                               // or the first byte that is no part of a UTF-8 character
 };
 Conversion fromUtf8(std::string_view utf8);
+
+// True when the text is well-formed UTF-8 (no stray, overlong or surrogate
+// sequences).
+bool isValidUtf8(std::string_view text);
 
 }  // namespace termora::cp1252

@@ -44,7 +44,7 @@ QList<ExtensionRow> readCategory(const QString& archivePath, const QString& cate
     try {
         ZipReader reader;
         reader.open(QFile::encodeName(archivePath).toStdString());
-        const std::string member = reader.extract(categoryMemberName(category.toStdString()));
+        const std::string member = reader.extract(categoryMemberName(category.toStdString()), kCatalogueMemberLimits);
         reader.close();
         return catalogueRows(QByteArray::fromStdString(member));
     } catch (const ZipError& error) {

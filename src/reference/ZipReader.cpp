@@ -2,7 +2,15 @@
 
 #include <zip.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace termora::reference {
 namespace {
@@ -15,6 +23,41 @@ std::string libzipMessage(int code) {
     return text;
 }
 
+// Counts lines and the length of the current line across the pieces of a
+// member, with the line rules of the program's text files.
+class TextShape {
+public:
+    // What passes a limit in this piece, or nothing.
+    std::optional<std::string> add(std::string_view piece, const MemberLimits& limits) {
+        for (const char c : piece) {
+            if (c == '\n' && m_afterCr) {  // the second half of a CR LF
+                m_afterCr = false;
+                continue;
+            }
+            m_afterCr = c == '\r';
+            if (m_atLineStart) {
+                if (++m_lines > limits.lines)
+                    return "the member has more than " + std::to_string(limits.lines) + " lines";
+                m_atLineStart = false;
+            }
+            if (c == '\r' || c == '\n') {
+                m_lineLength = 0;
+                m_atLineStart = true;
+            } else if (++m_lineLength > limits.lineLength) {
+                return "line " + std::to_string(m_lines) + " of the member is longer than " +
+                       std::to_string(limits.lineLength) + " bytes";
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::size_t m_lines = 0;
+    std::size_t m_lineLength = 0;
+    bool m_atLineStart = true;
+    bool m_afterCr = false;
+};
+
 struct MemberCloser {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
@@ -25,15 +68,29 @@ ZipReader::~ZipReader() { close(); }
 
 void ZipReader::open(const std::string& path) {
     close();
+    const auto fail = [&](const std::string& cause) { return ZipError("Cannot open archive \"" + path + "\": " + cause); };
+    // Opened without blocking and checked first: a fifo under the archive's
+    // name would otherwise hold the window forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) throw fail(std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const std::string cause = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+        ::close(fd);
+        throw fail(cause);
+    }
     int code = ZIP_ER_OK;
     // Consistency checks catch truncated and tampered central directories.
-    zip* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
-    if (archive == nullptr) throw ZipError("Cannot open archive \"" + path + "\": " + libzipMessage(code));
+    zip* archive = zip_fdopen(fd, ZIP_CHECKCONS, &code);
+    if (archive == nullptr) {
+        ::close(fd);
+        throw fail(libzipMessage(code));
+    }
     m_archive = archive;
     m_path = path;
 }
 
-std::string ZipReader::extract(const std::string& memberName, std::size_t sizeLimit) const {
+std::string ZipReader::extract(const std::string& memberName, const MemberLimits& limits) const {
     const auto fail = [&](const std::string& cause) {
         return ZipError("Cannot extract \"" + memberName + "\" from \"" + m_path + "\": " + cause);
     };
@@ -48,14 +105,17 @@ std::string ZipReader::extract(const std::string& memberName, std::size_t sizeLi
     // Read in pieces and trust no stated size: the stream ends where the
     // data ends, and libzip checks the CRC when it reaches that end.
     std::string bytes;
+    TextShape shape;
     char buffer[64 * 1024];
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), buffer, sizeof buffer);
         if (got < 0) throw fail(zip_file_strerror(member.get()));
         if (got == 0) break;
-        if (bytes.size() + std::size_t(got) > sizeLimit)
-            throw fail("the member is larger than " + std::to_string(sizeLimit) + " bytes");
-        bytes.append(buffer, std::size_t(got));
+        if (bytes.size() + std::size_t(got) > limits.bytes)
+            throw fail("the member expands to more than " + std::to_string(limits.bytes) + " bytes");
+        const std::string_view piece(buffer, std::size_t(got));
+        if (const auto excess = shape.add(piece, limits)) throw fail(*excess);
+        bytes.append(piece);
     }
     return bytes;
 }

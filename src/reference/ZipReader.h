@@ -5,6 +5,7 @@
 // with a message that names the archive or member and the cause.
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -17,12 +18,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a member may produce when inflated. A small archive can expand to
+// gigabytes, or to millions of empty lines, so what the member turns into is
+// counted as it is inflated, and reading stops at the first limit passed.
+// Lines end at CR LF, a lone CR or a lone LF.
+struct MemberLimits {
+    std::size_t bytes = 64 * 1024 * 1024;
+    std::size_t lines = SIZE_MAX;
+    std::size_t lineLength = SIZE_MAX;  // bytes, without the line break
+};
+
 class ZipReader {
 public:
-    // Members larger than this are refused rather than inflated, so that a
-    // hostile archive cannot exhaust memory.
-    static constexpr std::size_t kMemberSizeLimit = 64 * 1024 * 1024;
-
     ZipReader() = default;
     ~ZipReader();
     ZipReader(const ZipReader&) = delete;
@@ -32,8 +39,8 @@ public:
     void open(const std::string& path);
 
     // The member's bytes, checked against its CRC. The name is compared
-    // exactly as stored.
-    std::string extract(const std::string& memberName, std::size_t sizeLimit = kMemberSizeLimit) const;
+    // exactly as stored. A member beyond the limits is a ZipError naming it.
+    std::string extract(const std::string& memberName, const MemberLimits& limits = {}) const;
 
     void close();
     bool isOpen() const { return m_archive != nullptr; }

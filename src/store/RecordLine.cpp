@@ -1,6 +1,7 @@
 #include "RecordLine.h"
 
 #include "MatchRules.h"
+#include "Tsl.h"
 
 namespace termora {
 namespace {
@@ -10,6 +11,20 @@ constexpr std::string_view kMiddle = "';L:'";
 constexpr std::string_view kClose = "'),";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string hexByte(unsigned char byte) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("0x") + kHex[byte >> 4] + kHex[byte & 0x0F];
+}
+
+// Why the byte is no printable character of Windows-1252, or nothing.
+std::optional<std::string> unprintable(const std::string& what, char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) return what + " holds the control character " + hexByte(byte);
+    if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D)
+        return what + " holds the byte " + hexByte(byte) + ", which Windows-1252 leaves undefined";
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -29,12 +44,22 @@ std::optional<RecordLine> parseRecordLine(std::string_view line) {
 }
 
 std::optional<std::string> keyRuleViolation(std::string_view key) {
-    for (char c : key) {
-        if (static_cast<unsigned char>(c) < 0x20) return "key holds a control character";
+    for (const char c : key) {
+        if (auto problem = unprintable("key", c)) return problem;
     }
     const std::size_t stripped = StripKey(key).size();
     if (stripped == 0) return "key is empty after stripping";
     if (stripped > 19) return "key has more than 19 characters after stripping";
+    return std::nullopt;
+}
+
+std::optional<std::string> expansionRuleViolation(std::string_view expansion) {
+    if (expansion.empty()) return "empty expansion";
+    for (const char c : expansion) {
+        if (c == '\'') return "apostrophe in expansion (store it as the byte 0x02)";
+        if (c == TSL::kApostrophePlaceholder) continue;
+        if (auto problem = unprintable("expansion", c)) return problem;
+    }
     return std::nullopt;
 }
 

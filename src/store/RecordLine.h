@@ -22,8 +22,15 @@ std::string formatRecordLine(std::string_view key, std::string_view expansion);
 std::optional<RecordLine> parseRecordLine(std::string_view line);
 
 // Why a key cannot be stored, or nothing when it can: its stripped length
-// must be 1 to 19 and it may hold no control character.
+// must be 1 to 19 and every byte a printable character of Windows-1252 (no
+// control character, no DEL, none of the five bytes the code page leaves
+// undefined).
 std::optional<std::string> keyRuleViolation(std::string_view key);
+
+// Why an expansion as the data file holds it cannot be stored, or nothing
+// when it can: it is not empty, an apostrophe is stored as the placeholder
+// byte 0x02, and every other byte is a printable character of Windows-1252.
+std::optional<std::string> expansionRuleViolation(std::string_view expansion);
 
 // Meanings in an expansion, counted marker by marker ("<n>"); one for a text
 // without markers.

@@ -14,6 +14,12 @@
 #include <QFileInfo>
 
 namespace termora {
+namespace {
+
+// Entries typed one by one: a file far longer than any such list is refused.
+constexpr qint64 kNewEntriesFileLimit = 16 * 1024 * 1024;
+
+}  // namespace
 
 MaintenanceTools::MaintenanceTools(DictionaryPage& page, const AcronymStore& store)
     : QObject(&page), m_page(page), m_store(store) {
@@ -49,7 +55,7 @@ void MaintenanceTools::Button3Click() {
 void MaintenanceTools::Label3ContextPopup() {
     const QString path = tools::newEntriesPath();
     QList<QByteArray> lines;
-    if (QFileInfo::exists(path)) lines = textfile::splitLines(textfile::load(path));
+    if (QFileInfo::exists(path)) lines = textfile::splitLines(textfile::load(path, kNewEntriesFileLimit));
     const QString caption = QStringLiteral("Tambah Data");
     const QString key = dialogs().input(&m_page, caption, QStringLiteral("Singkatan"), QString());
     const QString expansion = dialogs().input(&m_page, caption, QStringLiteral("Kepanjangan"), QString());

@@ -28,8 +28,4 @@ QString siteSearchAddress(const AcronymSite& site, const QString& term) {
     return FillTemplate(QLatin1String(site.urlTemplate), EncodeTerm(term, site.plusMode, site.spaceMode));
 }
 
-QString browserCommandLine(const QString& browserEntry, const QString& address) {
-    return browserEntry + QLatin1Char(' ') + address;
-}
-
 }  // namespace termora::web

@@ -25,9 +25,4 @@ const AcronymSite* findAcronymSite(const QString& button);
 // term is not trimmed: blanks are searched like any other text.
 QString siteSearchAddress(const AcronymSite& site, const QString& term);
 
-// The command line that starts a browser of the browser list with the
-// address: the entry is used as it stands, so quotes and arguments it
-// carries keep working.
-QString browserCommandLine(const QString& browserEntry, const QString& address);
-
 }  // namespace termora::web

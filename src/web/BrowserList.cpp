@@ -5,14 +5,25 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace termora::web {
 
 BrowserList::BrowserList() : m_order(QLocale::system()) { m_order.setCaseSensitivity(Qt::CaseInsensitive); }
 
 BrowserList BrowserList::fromFile(const QByteArray& bytes) {
+    // One stable sort over collation keys: sorting each line in by itself
+    // moved the whole list for every line, quadratic in the list's length.
     BrowserList list;
-    for (const QByteArray& line : textfile::splitLines(bytes)) list.insert(QString::fromUtf8(line));
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    for (const QByteArray& line : textfile::splitLines(bytes)) {
+        QString entry = QString::fromUtf8(line);
+        keyed.emplace_back(list.m_order.sortKey(entry.toCaseFolded()), std::move(entry));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    list.m_entries.reserve(qsizetype(keyed.size()));
+    for (auto& [key, entry] : keyed) list.m_entries.append(std::move(entry));
     return list;
 }
 

@@ -16,6 +16,12 @@
 #include <QMouseEvent>
 
 namespace termora {
+namespace {
+
+// A browser list is a few lines; one far longer is no browser list.
+constexpr qint64 kBrowserFileLimit = 256 * 1024;
+
+}  // namespace
 
 QString OnlineSearchPage::defaultBrowserFile() { return paths::userConfigDir() + QStringLiteral("Browser.dat"); }
 
@@ -45,7 +51,7 @@ OnlineSearchPage::~OnlineSearchPage() = default;
 void OnlineSearchPage::loadBrowserList() {
     const QString file = QFileInfo::exists(m_browserFile) ? m_browserFile : m_startingFile;
     if (!QFileInfo::exists(file)) return;
-    m_browsers = web::BrowserList::fromFile(textfile::load(file));
+    m_browsers = web::BrowserList::fromFile(textfile::load(file, kBrowserFileLimit));
     ui->cmbBList->clear();
     ui->cmbBList->addItems(m_browsers.entries());
     ui->cmbBList->setCurrentIndex(m_browsers.entries().isEmpty() ? -1 : 0);
@@ -59,7 +65,9 @@ void OnlineSearchPage::MSSearch(QAbstractButton* sender) {
     if (ui->DefBrowse->isChecked()) {
         OpenLink(address);
     } else {
-        StartProcess(web::browserCommandLine(ui->cmbBList->currentText(), address), false);
+        // The entry may quote its program and carry arguments of its own; the
+        // address is one more argument, whatever characters the term holds.
+        StartProcess(ui->cmbBList->currentText(), {address}, false);
     }
 }
 
@@ -74,7 +82,9 @@ void OnlineSearchPage::btnDotClick() {
     const QString program =
         dialogs().openFileName(this, QStringLiteral("Browse"), QStringLiteral("Application (*)"));
     if (program.isEmpty()) return;
-    ui->cmbBList->setEditText(program);
+    // Quoted when needed, so that a folder with a blank in its name still
+    // names one program when the entry is split into words.
+    ui->cmbBList->setEditText(quoteCommandWord(program));
     ui->cmbBList->setFocus();
 }
 

@@ -35,7 +35,8 @@ public:
     // Start-up: when the user's Browser.dat exists, or else the starting
     // list, it replaces the browser list and its first entry is selected.
     // Throws UserError "Cannot open file \"%s\". %s" when it exists but
-    // cannot be read.
+    // cannot be read, is no regular file or is far longer than any browser
+    // list.
     void loadBrowserList();
 
 signals:

@@ -1,5 +1,6 @@
 #pragma once
-// Records the command lines handed to StartProcess instead of starting them.
+// Records the words of the programs handed to StartProcess instead of
+// starting them.
 
 #include "ProcessStarter.h"
 
@@ -11,11 +12,11 @@ class ProcessRecorder : public ProcessStarter {
 public:
     ProcessRecorder() { ProcessService::install(this); }
     ~ProcessRecorder() override { ProcessService::install(nullptr); }
-    void start(const QString& commandLine, bool wait) override {
-        started.append(commandLine);
+    void start(const QStringList& words, bool wait) override {
+        started.append(words);
         waited.append(wait);
     }
-    QStringList started;
+    QList<QStringList> started;
     QList<bool> waited;
 };
 

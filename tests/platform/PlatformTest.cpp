@@ -1,15 +1,19 @@
 // The Qt part of the platform layer: registry file, text files.
 
+#include "HangGuard.h"
 #include "Registry.h"
+#include "TestFiles.h"
 #include "TextFile.h"
 #include "UserError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace termora;
+using namespace termora::testing;
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -41,6 +45,79 @@ private slots:
         }
     }
 
+    void readableStoreText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("written by the program") << QByteArray("[Software]\nVelmont\\16=/opt/t\xc3\xa9rmora\n") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("blank lines, comment, CR LF") << QByteArray("\r\n; note\r\n  [General]  \r\nx = 1\r\n") << true;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Software]\nVelmont\\16=/x\n") << false;
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE[\0S\0]\0\n\0", 10) << false;
+        QTest::newRow("NUL inside a value") << QByteArray("[Software]\nVelmont\\16=/\0x\n", 24) << false;
+        QTest::newRow("Latin-1 text") << QByteArray("[Software]\nVelmont\\16=/t\xe9rmora\n") << false;
+        QTest::newRow("line without =") << QByteArray("[Software]\ngarbage\n") << false;
+        QTest::newRow("# comment") << QByteArray("# note\n[Software]\n") << false;
+        QTest::newRow("unclosed group") << QByteArray("[Software\nx=1\n") << false;
+    }
+    void readableStoreText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readable);
+        QCOMPARE(registry::isReadableStoreText(bytes), readable);
+    }
+
+    void anUnreadableRegistryFileIsKeptBesideAndRewritten_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Software]\nVelmont\\16=/old\n");
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE[\0S\0]\0\n\0", 10);
+        QTest::newRow("garbage") << QByteArray("\x01\x02\xff garbage [[[\n\x7fzz");
+    }
+    void anUnreadableRegistryFileIsKeptBesideAndRewritten() {
+        QFETCH(QByteArray, bytes);
+        const QString path = registry::storePath();
+        for (const QString& copy : {path + ".unreadable", path + ".unreadable-2"}) {
+            QFile::remove(copy);
+        }
+        // Twice: the second unreadable file does not overwrite the first copy.
+        for (const QString& copy : {path + ".unreadable", path + ".unreadable-2"}) {
+            QVERIFY(writeFile(path, bytes));
+            registry::ReadUserRegString("Software\\Velmont", "16");  // the settings reader has seen it
+            QCOMPARE(userErrorOf([] { registry::WriteUserRegString("Software\\Velmont\\Support", "16", "0"); }),
+                     "The settings file \"" + path + "\" could not be read and was rewritten. "
+                     "The unreadable file was kept as \"" + copy + "\".");
+            QCOMPARE(readFile(copy), bytes);
+            QVERIFY(registry::isReadableStoreText(readFile(path)));
+            QCOMPARE(registry::ReadUserRegString("Software\\Velmont\\Support", "16"), QString("0"));
+        }
+        QCOMPARE(userErrorOf([] { registry::WriteUserRegString("Software\\Velmont\\Support", "16", "1"); }), QString());
+        QFile::remove(path);
+    }
+
+    void aRegistryFileThatIsNoRegularFileIsLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fifo") << "fifo" << "Not a regular file";
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("link to an endless device") << "endless device" << "Not a regular file";
+        QTest::newRow("far too long") << "long" << "File too large";
+    }
+    void aRegistryFileThatIsNoRegularFileIsLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const HangGuard guard;
+        const QString path = registry::storePath();
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        if (kind == "long") QVERIFY(writeFile(path, "[Software]\n" + QByteArray(2 * 1024 * 1024, ';') + "\n"));
+        else QVERIFY(putInPlaceOfFile(path, kind));
+        const QFileInfo before(path);
+        QCOMPARE(registry::ReadUserRegString("Software\\Velmont", "16"), QString());
+        QCOMPARE(userErrorOf([] { registry::WriteUserRegString("Software\\Velmont", "16", "/opt/termora"); }),
+                 "Cannot open file \"" + path + "\". " + reason);
+        QCOMPARE(QFileInfo(path).size(), before.size());
+        QCOMPARE(QFileInfo(path).isSymLink(), before.isSymLink());
+        removeInPlaceOfFile(path);
+    }
+
     void splitLines_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QList<QByteArray>>("lines");
@@ -61,9 +138,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("x.txt");
         textfile::save(path, textfile::joinLinesCrLf({"a", "b"}));
-        QCOMPARE(textfile::load(path), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(textfile::load(path, 1024), QByteArray("a\r\nb\r\n"));
         try {
-            textfile::load(dir.filePath("missing.txt"));
+            textfile::load(dir.filePath("missing.txt"), 1024);
             QFAIL("no error");
         } catch (const UserError& e) {
             QCOMPARE(e.text(), "Cannot open file \"" + dir.filePath("missing.txt") + "\". No such file or directory");
@@ -83,8 +160,8 @@ private slots:
         const QString planted = dir.filePath("update.ini");
         QVERIFY(QFile::link(victim, planted));
         textfile::saveReplacing(planted, "[16]\r\n");
-        QCOMPARE(textfile::load(victim), QByteArray("precious"));
-        QCOMPARE(textfile::load(planted), QByteArray("[16]\r\n"));
+        QCOMPARE(textfile::load(victim, 1024), QByteArray("precious"));
+        QCOMPARE(textfile::load(planted, 1024), QByteArray("[16]\r\n"));
         QVERIFY(!QFileInfo(planted).isSymLink());
     }
 

@@ -1,11 +1,14 @@
 // Starting programs and finding the browsers installed on the system.
 
 #include "BrowserCatalog.h"
+#include "LinkOpener.h"
 #include "ProcessStarter.h"
+#include "RecordingProcessStarter.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,14 +18,13 @@ using namespace termora::testing;
 namespace {
 
 // A script that writes its arguments, one a line, into the file "args" beside it.
-void writeArgumentsScript(const QString& dir) {
-    const QString path = dir + "/write args";
+void writeArgumentsScript(const QString& path) {
     QVERIFY(writeFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n"));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QString startFailure(const QString& commandLine) {
-    return userErrorOf([&] { PosixProcessStarter().start(commandLine, false); });
+    return userErrorOf([&] { StartProcess(commandLine, {}, false); });
 }
 
 }  // namespace
@@ -39,16 +41,63 @@ private slots:
     void startsAProgramWithQuotedPathAndArguments() {
         QFETCH(bool, wait);
         QTemporaryDir dir;
-        writeArgumentsScript(dir.path());
         const QString script = dir.filePath("write args");
+        writeArgumentsScript(script);
         const QString args = dir.filePath("args");
-        PosixProcessStarter().start("\"" + script + "\" one \"two words\" http://x.example/?a=1&b=2", wait);
-        const QByteArray expected = "one\ntwo words\nhttp://x.example/?a=1&b=2\n";
+        // The appended argument is one argument, whatever it holds.
+        StartProcess("\"" + script + "\" one \"two words\"", {"http://x.example/?a=1&b=\"2 3\"\t--x"}, wait);
+        const QByteArray expected = "one\ntwo words\nhttp://x.example/?a=1&b=\"2 3\"\t--x\n";
         if (wait) QCOMPARE(readFile(args), expected);
         QTRY_COMPARE(readFile(args), expected);
     }
 
-    void startsAProgramFromThePath() { PosixProcessStarter().start("true", true); }
+    void startsAProgramFromThePath() { StartProcess("true", {}, true); }
+
+    void onlyTheCommandLineIsSplit_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("tab and option in the address")
+            << "firefox" << "http://a.example/ram\t--renderer-cmd-prefix=touch /tmp/x"
+            << QStringList{"firefox", "http://a.example/ram\t--renderer-cmd-prefix=touch /tmp/x"};
+        QTest::newRow("line break in the address") << "firefox" << "http://a.example/a\nb"
+                                                   << QStringList{"firefox", "http://a.example/a\nb"};
+        QTest::newRow("quote in the address") << "firefox" << "http://a.example/ab%20c+d\"e"
+                                              << QStringList{"firefox", "http://a.example/ab%20c+d\"e"};
+        QTest::newRow("quoted program with its own argument")
+            << "\"/opt/My Browser/run\" --private" << "http://a.example/x"
+            << QStringList{"/opt/My Browser/run", "--private", "http://a.example/x"};
+        QTest::newRow("three quotes stand for one") << "\"/opt/a\"\"\"b/run\"" << ""
+                                                    << QStringList{"/opt/a\"b/run", ""};
+    }
+    void onlyTheCommandLineIsSplit() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, address);
+        QFETCH(QStringList, words);
+        ProcessRecorder processes;
+        StartProcess(commandLine, {address}, false);
+        QCOMPARE(processes.started, QList<QStringList>{words});
+    }
+
+    void quotedWordsReadBackUnchanged_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("plain path stays as it is") << "/usr/bin/firefox" << "/usr/bin/firefox";
+        QTest::newRow("blank") << "/opt/My Browser/run" << "\"/opt/My Browser/run\"";
+        QTest::newRow("tab") << "/opt/a\tb" << "\"/opt/a\tb\"";
+        QTest::newRow("quote inside") << "/opt/a\"b" << "\"/opt/a\"\"\"b\"";
+        QTest::newRow("quote at the start") << "\"a b" << "\"\"\"\"a b\"";
+        QTest::newRow("quote at the end") << "a b\"" << "\"a b\"\"\"\"";
+        QTest::newRow("quotes only") << "\"\"" << "\"\"\"\"\"\"\"\"";
+        QTest::newRow("blank and quotes") << "/My \"Best\" Browser/run" << "\"/My \"\"\"Best\"\"\" Browser/run\"";
+    }
+    void quotedWordsReadBackUnchanged() {
+        QFETCH(QString, word);
+        QFETCH(QString, quoted);
+        QCOMPARE(quoteCommandWord(word), quoted);
+        QCOMPARE(QProcess::splitCommand(quoted), QStringList{word});
+        QCOMPARE(QProcess::splitCommand(quoted + " --new-window"), (QStringList{word, "--new-window"}));
+    }
 
     void failuresCarryTheSystemError_data() {
         QTest::addColumn<QString>("commandLine");
@@ -67,6 +116,36 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("plain.txt"), "text\n"));
         QCOMPARE(startFailure(commandLine.replace("{dir}", dir.path())), message);
+    }
+
+    // The desktop's opener (a stand-in on PATH here) gets every address as
+    // one argument, byte for byte.
+    void linksReachTheOpenerExactlyAsBuilt_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("percent sign") << "http://www.abbreviations.com/5%%202B";
+        QTest::newRow("plus and encoded blank") << "http://www.acronymfinder.com/~/search/af.aspx?string=exact&Acronym=R%2BD%20lab";
+        QTest::newRow("raw blank and quote") << "http://www.abbreviations.com/a b\"c";
+        QTest::newRow("empty host") << "http://.extensionfile.net/";
+        QTest::newRow("plus signs in a host") << "http://c++.extensionfile.net/";
+        QTest::newRow("local folder") << "/opt/termora/";
+    }
+    void linksReachTheOpenerExactlyAsBuilt() {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("xdg-open"), "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"${0%/*}/opened\"\n"));
+        QFile::setPermissions(dir.filePath("xdg-open"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        DesktopLinkOpener().open(target);
+        qputenv("PATH", path);
+        QTRY_COMPARE(readFile(dir.filePath("opened")), "1|" + target.toUtf8());
+    }
+
+    void anOpenerThatCannotStartReportsNothing() {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        DesktopLinkOpener().open("http://x.example/");
+        qputenv("PATH", path);
     }
 
     void codeZeroHasItsOwnText() { QCOMPARE(systemErrorMessage(0), QString("A call to an OS function failed")); }

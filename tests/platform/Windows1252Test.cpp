@@ -31,19 +31,24 @@ TEST(Windows1252, RejectsWhatItCannotHold) {
     const struct {
         const char* utf8;
         const char* offending;
+        bool invalidUtf8;
     } cases[] = {
-        {"ab\xe6\x97\xa5", "\xe6\x97\xa5"},      // a CJK character
-        {"\xce\xb1", "\xce\xb1"},                // Greek alpha
-        {"x\xff", "\xff"},                       // not UTF-8 at all
-        {"\xc3", "\xc3"},                        // truncated sequence
-        {"\xc0\xaf", "\xc0"},                    // overlong encoding
-        {"\xed\xa0\x80", "\xed"},                // surrogate
+        {"ab\xe6\x97\xa5", "\xe6\x97\xa5", false},  // a CJK character
+        {"\xce\xb1", "\xce\xb1", false},          // Greek alpha
+        {"x\xff", "\xff", true},                  // not UTF-8 at all
+        {"\xc3", "\xc3", true},                   // truncated sequence
+        {"\xc0\xaf", "\xc0", true},               // overlong encoding
+        {"\xed\xa0\x80", "\xed", true},           // surrogate
     };
     for (const auto& c : cases) {
         const auto result = cp1252::fromUtf8(c.utf8);
         EXPECT_FALSE(result.ok) << c.utf8;
         EXPECT_EQ(result.offending, c.offending);
+        EXPECT_EQ(result.invalidUtf8, c.invalidUtf8) << c.utf8;
+        EXPECT_EQ(cp1252::isValidUtf8(c.utf8), !c.invalidUtf8) << c.utf8;
     }
+    EXPECT_TRUE(cp1252::isValidUtf8(""));
+    EXPECT_TRUE(cp1252::isValidUtf8("C\xc3\xb4te d'Ivoire"));
 }
 
 TEST(Windows1252, FoldsLettersOfTheCodePage) {

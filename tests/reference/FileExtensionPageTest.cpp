@@ -3,6 +3,7 @@
 
 #include "FileExtensionPage.h"
 #include "FixtureArchive.h"
+#include "HangGuard.h"
 #include "ItemViewInput.h"
 #include "RecordingLinkOpener.h"
 #include "ScriptedDialogs.h"
@@ -15,6 +16,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+#include <string>
+
+#include <sys/stat.h>
+
 using namespace termora;
 using namespace termora::reference;
 using testing::Packing;
@@ -25,6 +31,13 @@ namespace {
 
 const std::string kAudio = "wav=WAV audio\r\nMP3=MP3 audio\r\naac=AAC audio\r\nmp3=MP3 audio\r\n";
 const std::string kVideo = "mp4=MPEG-4 video\nAVI=AVI video\n";
+
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    out.reserve(text.size() * std::size_t(times));
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
 
 }  // namespace
 
@@ -135,6 +148,13 @@ private slots:
         QTest::newRow("not an archive") << "not an archive" << "Not a zip archive";
         QTest::newRow("missing member") << "missing member" << "Cannot extract \"Video File.txt\"";
         QTest::newRow("damaged member") << "damaged member" << "Cannot extract \"Video File.txt\"";
+        // Small archives whose member would freeze the page or exhaust memory.
+        const QString member = "Cannot extract \"Video File.txt\" from \"" + archive() + "\": ";
+        QTest::newRow("line breaks only") << "line breaks only" << member + "the member has more than 100000 lines";
+        QTest::newRow("lines of =") << "lines of =" << member + "the member has more than 100000 lines";
+        QTest::newRow("one long line") << "one long line" << member + "line 1 of the member is longer than 4096 bytes";
+        QTest::newRow("expands too far") << "expands too far" << member + "the member expands to more than 8388608 bytes";
+        QTest::newRow("archive is a fifo") << "fifo" << "Cannot open archive \"" + archive() + "\": Not a regular file";
     }
     void failuresShowTheReadersMessageAndKeepTheList() {
         QFETCH(QString, fault);
@@ -145,6 +165,12 @@ private slots:
         const QStringList before = page.rows();
 
         QFile::remove(archive());
+        const std::map<QString, std::string> hostile{
+            {"line breaks only", std::string(200'000, '\n')},
+            {"lines of =", repeated("=\r\n", 200'000)},
+            {"one long line", std::string(1'000'000, 'a')},
+            {"expands too far", repeated(std::string(99, 'x') + '\n', 95'000)},
+        };
         if (fault == "not an archive") {
             QFile file(archive());
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -154,7 +180,12 @@ private slots:
         } else if (fault == "damaged member") {
             writeArchive({{"Audio File.txt", kAudio}, {"Video File.txt", kVideo + kVideo + kVideo}});
             testing::damageMember(archive().toStdString(), "Video File.txt");
+        } else if (fault == "fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(archive()).constData(), 0600) == 0);
+        } else if (hostile.count(fault) != 0) {
+            writeArchive({{"Audio File.txt", kAudio}, {"Video File.txt", hostile.at(fault)}});
         }
+        const testing::HangGuard guard;
         testing::DialogScript dialogs;
         page.choose("Video File");
         QCOMPARE(dialogs.messages.size(), 1);
@@ -162,6 +193,7 @@ private slots:
         QCOMPARE(dialogs.messages.first().kind, Dialogs::Kind::Error);
         QCOMPARE(page.rows(), before);
         QCOMPARE(page.count->text(), QString("[ 4 ]"));
+        QFile::remove(archive());
     }
 
     void choosingTheSameCategoryAgainRereadsIt() {

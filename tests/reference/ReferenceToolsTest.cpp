@@ -70,6 +70,11 @@ TEST_F(ReferenceToolsTest, TableGeneratorRejectsBrokenRowsWithFileAndLine) {
         {country, currency, "An Extremely Long Coin Name\tLONG\n", "cryptocurrencies.txt:1: name"},
         {country, currency, "Bitcoin\tBTCBTCB\n", "cryptocurrencies.txt:1: code"},
         {country, currency, "", "cryptocurrencies.txt: no rows"},
+        {"\xEF\xBB\xBF" + country, currency, crypto, "countries.txt:1: byte-order mark"},
+        {country, "\xEF\xBB\xBF" + currency, crypto, "currencies.txt:1: byte-order mark"},
+        {country + "C\xf4te d'Ivoire\tCI\tCIV\t.ci\n", currency, crypto, "countries.txt:2: name is not valid UTF-8"},
+        {country, currency, "Bit\xc3\tBTC\n", "cryptocurrencies.txt:1: name is not valid UTF-8"},
+        {country, "AED\tDirham \xed\xa0\x80\n", crypto, "currencies.txt:1: name is not valid UTF-8"},
     };
     for (const auto& c : cases) {
         const auto run = generate(c.countries, c.currencies, c.cryptos);
@@ -119,6 +124,22 @@ TEST_F(ReferenceToolsTest, PackerRejectsAnIncompleteOrBrokenDataSet) {
     const auto run = pack();
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.output.find("GIS File.txt: cannot open"), std::string::npos) << run.output;
+}
+
+TEST_F(ReferenceToolsTest, PackerRejectsAFolderOrAByteOrderMarkCleanly) {
+    writeEveryCategory();
+    fs::remove(m_dir / "lists" / "Font File.txt");
+    fs::create_directory(m_dir / "lists" / "Font File.txt");
+    auto run = pack();
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("Font File.txt: is a folder, not a data file"), std::string::npos) << run.output;
+    fs::remove(m_dir / "lists" / "Font File.txt");
+
+    writeEveryCategory();
+    write(m_dir / "lists" / "Font File.txt", "\xEF\xBB\xBFttf=TrueType font\r\n");
+    run = pack();
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("Font File.txt:1: byte-order mark"), std::string::npos) << run.output;
 }
 
 }  // namespace

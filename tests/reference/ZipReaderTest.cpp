@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "FixtureArchive.h"
+#include "HangGuard.h"
 #include "ZipReader.h"
 
 #include <zip.h>
@@ -13,11 +14,13 @@
 #include <fstream>
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using termora::reference::MemberLimits;
 using termora::reference::ZipError;
 using termora::reference::ZipReader;
 using namespace termora::testing;
@@ -34,11 +37,11 @@ protected:
     void TearDown() override { fs::remove_all(m_dir); }
 
     // The message of the first failure of open-then-extract, or "" if none.
-    std::string failure(const std::string& member, std::size_t limit = ZipReader::kMemberSizeLimit) {
+    std::string failure(const std::string& member, const MemberLimits& limits = {}) {
         try {
             ZipReader reader;
             reader.open(m_path);
-            reader.extract(member, limit);
+            reader.extract(member, limits);
         } catch (const ZipError& error) {
             return error.what();
         }
@@ -135,8 +138,47 @@ TEST_F(ZipReaderTest, EveryTruncationOrDamagedByteFailsCleanly) {
 TEST_F(ZipReaderTest, RefusesAMemberLargerThanTheLimit) {
     // Compresses to almost nothing: the shape of a decompression bomb.
     writeArchive(m_path, {{"Big.txt", std::string(1 << 20, 'a')}});
-    EXPECT_NE(failure("Big.txt", 1000).find("larger than 1000 bytes"), std::string::npos);
+    EXPECT_NE(failure("Big.txt", {1000}).find("expands to more than 1000 bytes"), std::string::npos);
     EXPECT_EQ(failure("Big.txt"), "");
+}
+
+// What a member turns into is counted with the line rules of the text files:
+// CR LF, a lone CR and a lone LF each end one line; text after the last
+// break is a line too.
+TEST_F(ZipReaderTest, CountsLinesAndLineLengthAsTheMemberExpands) {
+    const struct {
+        std::string text;
+        MemberLimits limits;
+        std::string failure;  // "" when the member is within the limits
+    } cases[] = {
+        {"a\r\nb\r\nc\r\n", {1000, 3, 10}, ""},
+        {"a\r\nb\r\nc\r\nd", {1000, 3, 10}, "the member has more than 3 lines"},
+        {"a\rb\nc\r\n\r", {1000, 3, 10}, "the member has more than 3 lines"},
+        {"\n\n\n", {1000, 3, 10}, ""},
+        {"\n\n\n\n", {1000, 3, 10}, "the member has more than 3 lines"},
+        {"12345\r\n123456\r\n", {1000, 3, 5}, "line 2 of the member is longer than 5 bytes"},
+        {"12345\r\n12345", {1000, 3, 5}, ""},
+        {std::string(200'000, '\n'), {1000000, 100'000, 4096}, "the member has more than 100000 lines"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        writeArchive(m_path, {{"Audio File.txt", c.text}});
+        const std::string message = failure("Audio File.txt", c.limits);
+        if (c.failure.empty()) {
+            EXPECT_EQ(message, "");
+        } else {
+            EXPECT_EQ(message, "Cannot extract \"Audio File.txt\" from \"" + m_path + "\": " + c.failure);
+        }
+    }
+}
+
+TEST_F(ZipReaderTest, AnArchiveThatIsNoRegularFileIsRefusedWithoutWaiting) {
+    const termora::testing::HangGuard guard;
+    ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
+    EXPECT_EQ(failure("Audio File.txt"), "Cannot open archive \"" + m_path + "\": Not a regular file");
+    fs::remove(m_path);
+    fs::create_directory(m_path);
+    EXPECT_EQ(failure("Audio File.txt"), "Cannot open archive \"" + m_path + "\": Is a directory");
 }
 
 TEST_F(ZipReaderTest, NeverSuppliesAPasswordForAnEncryptedMember) {

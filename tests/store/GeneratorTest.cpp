@@ -53,12 +53,34 @@ TEST_F(GeneratorTest, RejectsBrokenLinesWithFileAndLine) {
         {"(S:'A';L:'it's'),\r\n", "acronyms.txt:1: apostrophe in expansion"},
         {"(S:'A';L:''),\r\n", "acronyms.txt:1: empty expansion"},
         {"\r\n", "acronyms.txt:1: malformed"},
+        {"(S:'A';L:'x'),\r(S:'B';L:'y'),\r", "acronyms.txt:1: line break by a lone CR"},
+        {"(S:'A';L:'x'),\n(S:'B';L:'y\az'),\n", "acronyms.txt:2: expansion holds the control character 0x07"},
+        {"(S:'A';L:'x\x1b[31m'),\n", "acronyms.txt:1: expansion holds the control character 0x1B"},
+        {"(S:'A';L:'x\ty'),\n", "acronyms.txt:1: expansion holds the control character 0x09"},
+        {"(S:'A';L:'x\x7f'),\n", "acronyms.txt:1: expansion holds the control character 0x7F"},
+        {"(S:'A\x7f';L:'x'),\n", "acronyms.txt:1: key \"A\x7f\": key holds the control character 0x7F"},
+        {"(S:'A\x81';L:'x'),\n", "acronyms.txt:1: key \"A\x81\": key holds the byte 0x81, which Windows-1252 leaves undefined"},
+        {"", "acronyms.txt: no record lines"},
     };
     for (const auto& c : cases) {
         const auto run = generate(c.content);
         EXPECT_NE(run.exitCode, 0) << c.content;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     }
+}
+
+TEST_F(GeneratorTest, KeepsTheApostrophePlaceholderInExpansions) {
+    const auto run = generate("(S:'A';L:'it\x02s'),\n");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+TEST_F(GeneratorTest, AFolderAsDataFileFailsWithItsReason) {
+    const std::string command = std::string("'") + TERMORA_GENERATOR + "' '" + m_dir.string() + "' '" +
+                                (m_dir / "out.cpp").string() + "' '" + (m_dir / "out.h").string() + "'";
+    const auto run = termora::testing::runCommand(command);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find(m_dir.string() + ": is a folder, not a data file"), std::string::npos) << run.output;
+    EXPECT_FALSE(fs::exists(m_dir / "out.cpp"));
 }
 
 }  // namespace

@@ -35,8 +35,33 @@ TEST(KeyRules, StrippedLengthOneToNineteen) {
         {"./-", false},
         {" [1]", false},
         {"A\tB", false},
+        {"A\x7f", false},          // DEL
+        {"A\x81", false},          // undefined in Windows-1252
+        {"A\x9d", false},
+        {"\xc4RZTE", true},       // a letter of the code page
+        {"\x80 \x8a \x9f", true},  // euro sign, S caron, Y diaeresis
     };
     for (const auto& c : cases) EXPECT_EQ(!keyRuleViolation(c.key), c.ok) << c.key;
+}
+
+TEST(ExpansionRules, PrintableCodePageTextWithThePlaceholder) {
+    const struct {
+        const char* expansion;
+        const char* violation;  // "" when the expansion can be stored
+    } cases[] = {
+        {"Random Access Memory", ""},
+        {"it\x02s \xe9t\xe9 \x80", ""},
+        {"", "empty expansion"},
+        {"it's", "apostrophe in expansion (store it as the byte 0x02)"},
+        {"bell\a", "expansion holds the control character 0x07"},
+        {"esc\x1b[0m", "expansion holds the control character 0x1B"},
+        {"a\tb", "expansion holds the control character 0x09"},
+        {"del\x7f", "expansion holds the control character 0x7F"},
+        {"x\x8d", "expansion holds the byte 0x8D, which Windows-1252 leaves undefined"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(expansionRuleViolation(c.expansion).value_or(""), c.violation) << c.expansion;
+    }
 }
 
 TEST(CountMeanings, CountsMarkersOrOne) {

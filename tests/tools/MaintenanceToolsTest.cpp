@@ -3,6 +3,7 @@
 #include "AcronymStore.h"
 #include "DictionaryPage.h"
 #include "FixtureStore.h"
+#include "HangGuard.h"
 #include "MaintenanceTools.h"
 #include "RecordExport.h"
 #include "ResultGridModel.h"
@@ -119,16 +120,25 @@ private slots:
         QCOMPARE(m_page->form().EL->count(), lines.size());
     }
 
+    // Whatever sits under the export's name, the export neither waits nor
+    // writes through it: a message names the file.
+    void exportFailureReportsTheFileAndKeepsTheLines_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("fifo") << "fifo" << "Not a regular file";
+        QTest::newRow("link to a device") << "null device" << "Not a regular file";
+    }
     void exportFailureReportsTheFileAndKeepsTheLines() {
-        QVERIFY(QDir(m_home.path()).mkdir("SA.txt"));  // a directory cannot be written as a file
-        try {
-            m_tools->Button3Click();
-            QFAIL("no error");
-        } catch (const termora::UserError& e) {
-            QVERIFY2(e.text().startsWith("Cannot create file \"" + m_home.filePath("SA.txt") + "\". "), qPrintable(e.text()));
-        }
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const termora::testing::HangGuard guard;
+        const QString path = m_home.filePath("SA.txt");
+        QVERIFY(termora::testing::putInPlaceOfFile(path, kind));
+        QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Button3Click(); }),
+                 "Cannot create file \"" + path + "\". " + reason);
         QCOMPARE(m_page->form().EL->count(), qsizetype(termora::fixture::store().table(0).size()));
-        QDir(m_home.filePath("SA.txt")).removeRecursively();
+        termora::testing::removeInPlaceOfFile(path);
     }
 
     void addEntryAppendsRecordLines_data() {
@@ -176,16 +186,23 @@ private slots:
         qputenv("XDG_DATA_HOME", dataHome);
     }
 
+    void unreadableEntriesFileStopsBeforeAnyDialog_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("fifo") << "fifo" << "Not a regular file";
+        QTest::newRow("link to an endless device") << "endless device" << "Not a regular file";
+    }
     void unreadableEntriesFileStopsBeforeAnyDialog() {
-        QVERIFY(QDir().mkpath(newTxt()));
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const termora::testing::HangGuard guard;
+        QVERIFY(termora::testing::putInPlaceOfFile(newTxt(), kind));
         termora::testing::DialogScript dialogs;
-        try {
-            m_tools->Label3ContextPopup();
-            QFAIL("no error");
-        } catch (const termora::UserError& e) {
-            QVERIFY2(e.text().startsWith("Cannot open file \"" + newTxt() + "\". "), qPrintable(e.text()));
-        }
+        QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Label3ContextPopup(); }),
+                 "Cannot open file \"" + newTxt() + "\". " + reason);
         QVERIFY(dialogs.inputs.isEmpty());
+        termora::testing::removeInPlaceOfFile(newTxt());
     }
 
     void entryOutsideTheCodePageIsRefusedAndTheFileKept() {

@@ -2,6 +2,7 @@
 // list and its file.
 
 #include "AcronymSites.h"
+#include "HangGuard.h"
 #include "OnlineSearchPage.h"
 #include "RecordingLinkOpener.h"
 #include "RecordingProcessStarter.h"
@@ -9,6 +10,7 @@
 #include "TestFiles.h"
 #include "ui_OnlineSearchPage.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -68,9 +70,34 @@ private slots:
         form().txtAcr->setText("R+D lab");
         form().acrAcronymattic->click();
         QCOMPARE(processes.started,
-                 QStringList{"\"/opt/My Browser/run\" --private http://www.acronymattic.com/R%2BD+lab.html"});
+                 (QList<QStringList>{{"/opt/My Browser/run", "--private", "http://www.acronymattic.com/R%2BD+lab.html"}}));
         QCOMPARE(processes.waited, QList<bool>{false});
         QVERIFY(links.opened.isEmpty());
+    }
+
+    // Whatever a pasted term holds (tabs, line breaks, quotes), the address
+    // reaches the browser as one argument, after the entry's own words.
+    void theAddressIsOneArgumentWhateverTheTermHolds_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("tab and an option") << "ram\t--renderer-cmd-prefix=touch /tmp/x"
+                                           << "http://www.abbreviations.com/ram\t--renderer-cmd-prefix=touch%20/tmp/x";
+        QTest::newRow("line break") << "ram\n--incognito" << "http://www.abbreviations.com/ram\n--incognito";
+        QTest::newRow("quote") << "ab c+d\"e" << "http://www.abbreviations.com/ab%20c+d\"e";
+        QTest::newRow("percent sign") << "5% 2B" << "http://www.abbreviations.com/5%%202B";
+    }
+    void theAddressIsOneArgumentWhateverTheTermHolds() {
+        QFETCH(QString, term);
+        QFETCH(QString, address);
+        ProcessRecorder processes;
+        enableList();
+        form().cmbBList->setEditText("firefox --new-window");
+        QGuiApplication::clipboard()->setText(term);
+        form().txtAcr->setFocus();
+        QTest::keyClick(form().txtAcr, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form().txtAcr->text(), term);
+        QTest::mouseClick(form().acrAbbreviations, Qt::LeftButton);
+        QCOMPARE(processes.started, (QList<QStringList>{{"firefox", "--new-window", address}}));
     }
 
     void aBrowserThatCannotStartIsReported() {
@@ -165,9 +192,24 @@ private slots:
         QCOMPARE(form().cmbBList->currentIndex(), -1);
     }
 
+    // Nothing that can sit under the name holds the window: a fifo, a device,
+    // a list of megabytes are refused with a message.
+    void aFileThatCannotBeReadIsReported_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("fifo") << "fifo" << "Not a regular file";
+        QTest::newRow("link to an endless device") << "endless device" << "Not a regular file";
+        QTest::newRow("megabytes of entries") << "long" << "File too large";
+    }
     void aFileThatCannotBeReadIsReported() {
-        QVERIFY(QDir().mkpath(m_file));
-        QVERIFY(userErrorOf([&] { m_page->loadBrowserList(); }).startsWith("Cannot open file \"" + m_file + "\". "));
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const HangGuard guard;
+        if (kind == "long") QVERIFY(writeFile(m_file, QByteArray(100'000, 'x').append("\r\n").repeated(20)));
+        else QVERIFY(putInPlaceOfFile(m_file, kind));
+        QCOMPARE(userErrorOf([&] { m_page->loadBrowserList(); }), "Cannot open file \"" + m_file + "\". " + reason);
+        QCOMPARE(form().cmbBList->count(), 0);
     }
 
     void addSortsInAndRewritesTheFile() {
@@ -229,6 +271,34 @@ private slots:
         form().cmbBList->setEditText("/usr/bin/firefox");
         QCOMPARE(userErrorOf([&] { m_page->btnAdd3Click(); }), "Cannot create file \"" + file + "\". Not a directory");
         QCOMPARE(items(*form().cmbBList), QStringList{"/usr/bin/firefox"});
+    }
+
+    // A program in a folder with a blank is quoted, so that it still starts
+    // and the entry saved by "Add" reads back as the same program.
+    void aChosenProgramWithBlanksOrQuotesIsQuoted_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("blank") << "/opt/My Browser/run" << "\"/opt/My Browser/run\"";
+        QTest::newRow("blank and quote") << "/opt/My \"Best\" Browser/run" << "\"/opt/My \"\"\"Best\"\"\" Browser/run\"";
+    }
+    void aChosenProgramWithBlanksOrQuotesIsQuoted() {
+        QFETCH(QString, program);
+        QFETCH(QString, text);
+        DialogScript dialogs;
+        ProcessRecorder processes;
+        enableList();
+        dialogs.fileAnswers.enqueue(program);
+        QTest::mouseClick(form().btnDot, Qt::LeftButton);
+        QCOMPARE(form().cmbBList->currentText(), text);
+        QTest::mouseClick(form().btnAdd3, Qt::LeftButton);
+        QCOMPARE(readFile(m_file), text.toUtf8() + "\r\n");
+
+        m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file, m_starting);
+        m_page->loadBrowserList();
+        enableList();
+        form().txtAcr->setText("ram");
+        QTest::mouseClick(form().acrAbbreviations, Qt::LeftButton);
+        QCOMPARE(processes.started, (QList<QStringList>{{program, "http://www.abbreviations.com/ram"}}));
     }
 
     void browsePutsTheChosenProgramIntoTheText() {

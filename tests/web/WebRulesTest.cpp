@@ -282,6 +282,20 @@ private slots:
         QCOMPARE(list.toFile(), QByteArray("beta\r\nGamma\r\nzeta\r\n"));
         QCOMPARE(BrowserList::fromFile(list.toFile()).entries(), list.entries());
     }
+
+    // Reading a file sorts all lines at once; the order is the one that
+    // adding them one by one gives, equal entries kept in file order.
+    void readingSortsAsAddingOneByOne() {
+        const QStringList lines{"zeta", "Beta", "beta", "BETA", "\"/opt/x\"", "", "10", "9", "/opt/Äpfel", "/opt/apfel",
+                                "/opt/Zebra", "b-a", "ba", "_x", "Alpha", "alpha"};
+        BrowserList added;
+        QList<QByteArray> file;
+        for (const QString& line : lines) {
+            added.insert(line);
+            file.append(line.toUtf8());
+        }
+        QCOMPARE(BrowserList::fromFile(file.join("\n")).entries(), added.entries());
+    }
 };
 
 QTEST_GUILESS_MAIN(WebRulesTest)

@@ -4,6 +4,9 @@
 //
 // Usage: termora-gen-reference COUNTRIES CURRENCIES CRYPTOCURRENCIES OUT_CPP
 
+#include "DataFile.h"
+#include "Windows1252.h"
+
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -55,6 +58,15 @@ bool plainText(const std::string& text, std::size_t maxCharacters) {
            allOf(text, [](char ch) { return static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7F; });
 }
 
+// What is wrong with a name, or an empty text: it must be well-formed UTF-8
+// and a printable text of 1 to maxCharacters characters.
+std::string nameProblem(const std::string& name, std::size_t maxCharacters) {
+    if (!termora::cp1252::isValidUtf8(name)) return "name is not valid UTF-8";
+    if (!plainText(name, maxCharacters))
+        return "name must be 1 to " + std::to_string(maxCharacters) + " printable characters without blanks at its ends";
+    return {};
+}
+
 // The texts go into the literal as they are (UTF-8); only the characters
 // that end or escape a literal, and '?' against trigraphs, are escaped.
 std::string quoted(const std::string& text) {
@@ -75,7 +87,7 @@ struct Table {
 };
 
 const Table kCountries{"TCountryRec", "CountryTable", 4, [](const Fields& f) -> std::string {
-    if (!plainText(f[0], 100)) return "bad name";
+    if (auto problem = nameProblem(f[0], 100); !problem.empty()) return problem;
     if (!upperCode(f[1], 2)) return "alpha-2 code must be two capital letters";
     if (!upperCode(f[2], 3)) return "alpha-3 code must be three capital letters";
     if (!f[3].empty() && !(f[3].size() == 3 && f[3][0] == '.' && isLower(f[3][1]) && isLower(f[3][2])))
@@ -85,12 +97,12 @@ const Table kCountries{"TCountryRec", "CountryTable", 4, [](const Fields& f) -> 
 
 const Table kCurrencies{"TCurrencyRec", "CurrencyTable", 2, [](const Fields& f) -> std::string {
     if (!upperCode(f[0], 3)) return "code must be three capital letters";
-    if (!plainText(f[1], 60)) return "name must have 1 to 60 characters";
+    if (auto problem = nameProblem(f[1], 60); !problem.empty()) return problem;
     return {};
 }};
 
 const Table kCryptos{"TCryptoRec", "CryptoTable", 2, [](const Fields& f) -> std::string {
-    if (!plainText(f[0], 24)) return "name must have 1 to 24 characters";
+    if (auto problem = nameProblem(f[0], 24); !problem.empty()) return problem;
     if (f[1].empty() || f[1].size() > 6 || !allOf(f[1], [](char ch) { return isUpper(ch) || isDigit(ch); }))
         return "code must have 1 to 6 capital letters or digits";
     return {};
@@ -108,9 +120,11 @@ Fields splitTabs(const std::string& line) {
 }
 
 std::vector<Fields> readTable(const std::string& path, const Table& table) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DataError(path + ": cannot open");
+    const std::string text = termora::datafile::readWhole(path);
+    if (termora::datafile::startsWithByteOrderMark(text))
+        throw DataError(path + ":1: byte-order mark at the start (the tables are UTF-8 without one)");
     std::vector<Fields> rows;
+    std::istringstream in(text);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -155,6 +169,9 @@ int main(int argc, char** argv) {
         if (!(file << out.str())) throw DataError(std::string(argv[4]) + ": cannot write");
     } catch (const DataError& error) {
         std::cerr << error.text() << '\n';
+        return 1;
+    } catch (const termora::datafile::DataFileError& error) {
+        std::cerr << error.what() << '\n';
         return 1;
     }
     return 0;

@@ -1,12 +1,14 @@
 // Packs the category lists of data/file-extensions/ into FileExtension.db:
 // one deflated member per category, named "<Category>.txt", in the order of
-// the page's category list. Every category must have its file, every line
-// must hold an "=", and no stray file may sit in the folder, so a broken
-// data set fails the build instead of shipping. Member times are fixed so
-// that the same data always gives the same archive.
+// the page's category list. Every category must have its file, a regular
+// file without a byte-order mark; every line must hold an "=", and no stray
+// file may sit in the folder, so a broken data set fails the build instead
+// of shipping. Member times are fixed so that the same data always gives the
+// same archive.
 //
 // Usage: termora-pack-extensions DATA_DIR OUT_ARCHIVE
 
+#include "DataFile.h"
 #include "ExtensionCategories.h"
 
 #include <zip.h>
@@ -14,9 +16,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,13 +39,9 @@ private:
 // 2016-08-01 00:00:00 UTC.
 constexpr std::time_t kMemberTime = 1470009600;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw PackError(path.string() + ": cannot open");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void checkLines(const fs::path& path, const std::string& text) {
+    if (termora::datafile::startsWithByteOrderMark(text))
+        throw PackError(path.string() + ":1: byte-order mark at the start (the lists are Windows-1252 text without one)");
     std::istringstream lines(text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
@@ -70,7 +66,7 @@ void pack(const fs::path& dir, const fs::path& out) {
     texts.reserve(kExtensionCategories.size());
     for (const auto category : kExtensionCategories) {
         const auto path = dir / categoryMemberName(category);
-        texts.push_back(readFile(path));
+        texts.push_back(termora::datafile::readWhole(path.string()));
         checkLines(path, texts.back());
     }
 
@@ -111,6 +107,9 @@ int main(int argc, char** argv) {
         std::cerr << error.text() << '\n';
         return 1;
     } catch (const fs::filesystem_error& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    } catch (const termora::datafile::DataFileError& error) {
         std::cerr << error.what() << '\n';
         return 1;
     }

@@ -1,10 +1,12 @@
 // Turns the record lines of the dictionary data file into C++ source: the 27
 // constant tables and a header with their counts. Fails with the file and
-// line of the first line that is malformed or holds a key that breaks the
-// key rules, so broken data never reaches the program.
+// line of the first line that is malformed, ends with a lone CR or holds a
+// key or an expansion that breaks their rules, and fails for a data file that
+// is empty or no file at all, so broken data never reaches the program.
 //
 // Usage: termora-gen-acronyms DATA_FILE OUT_CPP OUT_COUNTS_H
 
+#include "DataFile.h"
 #include "RecordLine.h"
 #include "Tsl.h"
 
@@ -14,6 +16,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -27,8 +30,9 @@ struct Record {
 
 class DataError {
 public:
-    DataError(std::string file, int line, std::string what)
+    DataError(const std::string& file, int line, const std::string& what)
         : m_text(file + ":" + std::to_string(line) + ": " + what) {}
+    explicit DataError(std::string text) : m_text(std::move(text)) {}
     const std::string& text() const { return m_text; }
 
 private:
@@ -54,31 +58,31 @@ std::string cppLiteral(const std::string& bytes) {
     return out + "\"sv";
 }
 
-Record parseLine(const std::string& file, int number, std::string line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+Record parseLine(const std::string& file, int number, std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (line.find('\r') != std::string_view::npos)
+        throw DataError(file, number, "line break by a lone CR (lines end with LF or CR LF)");
     const auto parsed = termora::parseRecordLine(line);
     if (!parsed) throw DataError(file, number, "malformed record line, expected (S:'KEY';L:'EXPANSION'),");
     if (const auto violation = termora::keyRuleViolation(parsed->key)) {
         throw DataError(file, number, "key \"" + parsed->key + "\": " + *violation);
     }
-    if (parsed->expansion.empty()) throw DataError(file, number, "empty expansion");
-    for (char c : parsed->expansion) {
-        if (c == '\'') throw DataError(file, number, "apostrophe in expansion (store it as the byte 0x02)");
-        if (c == '\0' || c == '\n' || c == '\r') throw DataError(file, number, "line break or NUL in expansion");
+    if (const auto violation = termora::expansionRuleViolation(parsed->expansion)) {
+        throw DataError(file, number, *violation);
     }
     return Record{parsed->key, parsed->expansion};
 }
 
 std::array<std::vector<Record>, kLetterBucketCount> readTables(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw DataError(file, 0, "cannot open the data file");
+    const std::string text = termora::datafile::readWhole(file);
+    if (text.empty()) throw DataError(file + ": no record lines (the file is empty)");
     std::array<std::vector<Record>, kLetterBucketCount> tables;
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        Record record = parseLine(file, number, line);
+    std::string_view rest = text;
+    for (int number = 1; !rest.empty(); ++number) {
+        const std::size_t end = rest.find('\n');
+        Record record = parseLine(file, number, rest.substr(0, end));
         tables[static_cast<std::size_t>(termora::bucketOfKey(record.key))].push_back(std::move(record));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
     return tables;
 }
@@ -127,9 +131,9 @@ void writeFile(const std::string& path, const std::string& text) {
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << text;
-        if (!out) throw DataError(path, 0, "cannot write the generated file");
+        if (!out) throw DataError(path + ": cannot write the generated file");
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) throw DataError(path, 0, "cannot write the generated file");
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) throw DataError(path + ": cannot write the generated file");
 }
 
 }  // namespace
@@ -149,6 +153,9 @@ int main(int argc, char** argv) {
         writeFile(argv[3], counts.str());
     } catch (const DataError& error) {
         std::cerr << error.text() << "\n";
+        return 1;
+    } catch (const termora::datafile::DataFileError& error) {
+        std::cerr << error.what() << "\n";
         return 1;
     }
     return 0;
