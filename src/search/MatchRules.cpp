@@ -10,7 +10,11 @@ constexpr char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
-constexpr std::array<std::string_view, 9> kStripPieces = {".", "-", "/", "&", "?", "'", " [1]", " [2]", " [3]"};
+// Single signs go in one pass (taking one away never makes or breaks
+// another); the case suffixes follow one after another, as a removal can
+// uncover the next.
+constexpr std::string_view kStripSigns = ".-/&?'";
+constexpr std::array<std::string_view, 3> kStripSuffixes = {" [1]", " [2]", " [3]"};
 
 void removeAll(std::string& text, std::string_view piece) {
     std::size_t pos = 0;
@@ -44,8 +48,13 @@ std::string lowerAsciiLetters(std::string_view text) {
 }
 
 std::string StripKey(std::string_view key) {
-    std::string out(key);
-    for (std::string_view piece : kStripPieces) removeAll(out, piece);
+    std::string out;
+    out.reserve(key.size());
+    for (const char c : key) {
+        if (kStripSigns.find(c) == std::string_view::npos) out += c;
+    }
+    if (out.find('[') == std::string::npos) return out;
+    for (std::string_view piece : kStripSuffixes) removeAll(out, piece);
     return out;
 }
 

@@ -4,15 +4,12 @@
 // full-listing code.
 
 #include "AcronymStore.h"
+#include "SearchMethod.h"
 
 #include <string_view>
 #include <vector>
 
 namespace termora {
-
-enum class SearchMethod { Exact, Related, ContainingText, Anagram };
-
-inline constexpr std::string_view kFullListingCode = "27041995";
 
 // Exact visits the one table of the lowered text's first character; the
 // other methods visit tables A to Z, then other initials, each from its
@@ -20,8 +17,10 @@ inline constexpr std::string_view kFullListingCode = "27041995";
 std::vector<const TSL*> runSearch(const AcronymStore& store, std::string_view text, SearchMethod method,
                                   bool sameLength);
 
-// Every record: tables A to Z, then other initials, each in table order.
-void appendFullListing(const AcronymStore& store, std::vector<const TSL*>& hits);
+// The same hits, stably sorted in the result list's key order (as sortByKey
+// would sort them, from the store's precomputed order).
+std::vector<const TSL*> runSearchInKeyOrder(const AcronymStore& store, std::string_view text, SearchMethod method,
+                                            bool sameLength);
 
 // Stable sort of records in the result list's key order.
 void sortByKey(std::vector<const TSL*>& records);
