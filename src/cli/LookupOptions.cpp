@@ -7,9 +7,11 @@ namespace termora::cli {
 const char* const kLookupUsage =
     "usage: termora-lookup [--method exact|related|text|anagram] [--any-length] [--length N]\n"
     "                      [--keys-only | --count | --json] TERM\n"
+    "       termora-lookup [OPTIONS] -\n"
     "\n"
     "Looks TERM up in Termora's offline acronym dictionary and prints each hit\n"
     "as key, tab, expansion (UTF-8), in the order of the window's result list.\n"
+    "Letter case is ignored for A to Z only.\n"
     "\n"
     "  --method M     exact (keys beginning with TERM, the default), related (keys\n"
     "                 containing TERM), text (expansions containing TERM) or\n"
@@ -19,17 +21,18 @@ const char* const kLookupUsage =
     "                 (1 to 19; 0 keeps every length)\n"
     "  --keys-only    print the keys alone\n"
     "  --count        print only the number of hits\n"
-    "  --json         print one JSON object per line and hit:\n"
+    "  --json         print one JSON object per hit and line:\n"
     "                 {\"key\": \"...\", \"meanings\": [\"...\", ...]}\n"
     "  --help         show this help\n"
     "\n"
-    "TERM - reads the terms from standard input, one per line, and answers each\n"
-    "in turn: its hits followed by an empty line, or with --count one line with\n"
-    "its number. Letter case is ignored for A to Z only.\n"
+    "With - as TERM the terms are read from standard input, one per line, and\n"
+    "answered in turn: each answer is its hits followed by an empty line, or\n"
+    "with --count the line with their number.\n"
     "\n"
     "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage\n"
     "error, a term that is not valid UTF-8 or holds a character the dictionary\n"
-    "cannot hold, or when the results cannot be written.\n";
+    "cannot hold, or when the terms cannot be read or the results written.\n"
+    "More in the manual page: man termora-lookup\n";
 
 namespace {
 
