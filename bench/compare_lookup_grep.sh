@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Whole processes, CPU time: termora-lookup against grep for the same search
 # on the same data, for each method and the terms "memory", "network" and
-# "e". Containing Text is compared with grep -F -i over the data file,
-# Related and Exact with grep over a file of the keys alone (-F -i, and an
-# anchored -i), and Anagram, which grep cannot do, with the text search.
-# Each process writes to a regular file (grep reads a /dev/null output as
-# -q). The CPU time (user + system) of each process comes from wait4; the
-# two commands of a pair run in alternation, and the figures are medians
-# over rounds, so the load of a shared machine weighs on both alike.
+# "e". Containing Text is compared with grep -F -i over the data file;
+# Related and Exact print the keys alone against grep over a file of the
+# keys (-F -i, and an anchored -i), and print whole lines against the text
+# search's grep; Anagram, which grep cannot do, is compared with the text
+# search's grep. Each process writes to a regular file (grep reads a
+# /dev/null output as -q). The CPU time (user + system) of each process
+# comes from wait4; the two commands of a pair run in alternation and the
+# figures are medians over rounds, so the load of a shared machine weighs on
+# both alike. The first lines give the floor: a process that only starts.
 # Usage: bench/compare_lookup_grep.sh [BUILD_DIR] [ROUNDS] [RUNS_PER_ROUND]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,17 +52,21 @@ def median_of_rounds(a, b):
 
 grep = "/usr/bin/grep" if os.path.exists("/usr/bin/grep") else "/bin/grep"
 print(f"CPU time per process (user + system), median of {rounds} rounds of {runs} runs each")
-print(f"{'term':9} {'method':22} {'lookup ms':>9} {'grep ms':>8} {'ratio':>6}  lines (lookup/grep)  compared with")
+floor_lookup, floor_grep, _, _, _ = median_of_rounds([lookup, "--help"], [grep, "--version"])
+print(f"floor: termora-lookup --help {floor_lookup:.3f} ms, grep --version {floor_grep:.3f} ms")
+print(f"{'term':9} {'method':31} {'lookup ms':>9} {'grep ms':>8} {'ratio':>6}  lines (lookup/grep)  compared with")
 for term in ("memory", "network", "e"):
     text_grep = [grep, "-F", "-i", term, data]
     pairs = [
         ("text", ["--method", "text"], text_grep, "grep -F -i TERM data file"),
-        ("related", ["--method", "related"], [grep, "-F", "-i", term, keys], "grep -F -i TERM keys"),
-        ("exact", ["--method", "exact"], [grep, "-i", "^" + re.escape(term), keys], "grep -i ^TERM keys"),
+        ("related --keys-only", ["--method", "related", "--keys-only"], [grep, "-F", "-i", term, keys], "grep -F -i TERM keys"),
+        ("related", ["--method", "related"], text_grep, "the text search's grep"),
+        ("exact --keys-only", ["--method", "exact", "--keys-only"], [grep, "-i", "^" + re.escape(term), keys], "grep -i ^TERM keys"),
+        ("exact", ["--method", "exact"], text_grep, "the text search's grep"),
         ("anagram", ["--method", "anagram"], text_grep, "the text search's grep"),
         ("anagram --any-length", ["--method", "anagram", "--any-length"], text_grep, "the text search's grep"),
     ]
     for name, options, grep_argv, against in pairs:
         a, b, ratio, la, lb = median_of_rounds([lookup] + options + ["--", term], grep_argv)
-        print(f"{term:9} {name:22} {a:9.3f} {b:8.3f} {ratio:6.2f}  {la:>7}/{lb:<11}  {against}")
+        print(f"{term:9} {name:31} {a:9.3f} {b:8.3f} {ratio:6.2f}  {la:>7}/{lb:<11}  {against}")
 PYTHON

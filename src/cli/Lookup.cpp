@@ -17,9 +17,9 @@ void appendJsonString(std::string& out, std::string_view bytes) {
 }
 
 void printJson(const PackedEntries& entries, const std::vector<RecordNumber>& hits, OutputBuffer& out) {
+    std::string text;
     for (const RecordNumber hit : hits) {
-        std::string& text = out.text();
-        text += "{\"key\": ";
+        text = "{\"key\": ";
         appendJsonString(text, entries.key(hit));
         text += ", \"meanings\": [";
         const char* separator = "";
@@ -29,7 +29,7 @@ void printJson(const PackedEntries& entries, const std::vector<RecordNumber>& hi
             separator = ", ";
         }
         text += "]}\n";
-        out.flushIfFull();
+        out.append(text);
     }
 }
 
@@ -40,7 +40,7 @@ void printLines(std::string_view lines, std::span<const std::uint32_t> starts, s
         const std::uint32_t first = positions[hits[i]];
         std::uint32_t end = first + 1;
         for (++i; i < hits.size() && positions[hits[i]] == end; ++i) ++end;
-        out.append(lines.substr(starts[first], starts[end] - starts[first]));
+        out.appendLasting(lines.substr(starts[first], starts[end] - starts[first]));
     }
 }
 

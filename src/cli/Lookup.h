@@ -22,7 +22,8 @@ struct LookupData {
 std::vector<RecordNumber> lookUp(const PackedEntries& entries, const LookupOptions& options, std::string_view term1252);
 
 // Puts the answer for hits in key order into the output: a line per hit in
-// the chosen form (UTF-8), or the line with their number.
+// the chosen form (UTF-8), or the line with their number. The output may
+// keep pieces of the shown lines until it is flushed.
 void printHits(const LookupData& data, OutputForm form, const std::vector<RecordNumber>& hits, OutputBuffer& out);
 
 }  // namespace termora::cli

@@ -1,35 +1,39 @@
 #pragma once
-// Output through one buffer of bounded size: what piles up is written once
-// it passes a threshold and when flushed, and a piece as large as the
-// threshold goes out as it is, so a long answer neither grows the buffer nor
-// costs a write per line. After a failed write nothing more is written and
-// the failure is kept.
+// Output gathered into one write: pieces of the compiled-in lines are
+// written from where they lie, other text is copied into a buffer of fixed
+// size, and everything goes out in one gathering write when the buffer or
+// the list of pieces is full and when flushed. A long answer thus neither
+// grows memory nor costs a write per line. After a failed write nothing
+// more is written and the failure is kept.
+
+#include <sys/uio.h>
 
 #include <cstddef>
-#include <string>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace termora::cli {
 
 class OutputBuffer {
 public:
-    explicit OutputBuffer(int fd, std::size_t threshold = 32 * 1024);
+    explicit OutputBuffer(int fd, std::size_t capacity = 16 * 1024);
 
+    // Bytes that stay where they are until they are written.
+    void appendLasting(std::string_view bytes);
+    // Bytes copied now.
     void append(std::string_view bytes);
-    // For text made in place; flushIfFull() after it keeps the bound.
-    std::string& text() { return m_text; }
-    void flushIfFull() {
-        if (m_text.size() >= m_threshold) flush();
-    }
     // Writes everything: 0, or the errno of the first failed write.
     int flush();
 
 private:
-    void write(std::string_view bytes);
+    void addPiece(const char* bytes, std::size_t size);
 
     int m_fd;
-    std::size_t m_threshold;
-    std::string m_text;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_capacity;
+    std::size_t m_used = 0;
+    std::vector<iovec> m_pieces;
     int m_error = 0;
 };
 

@@ -77,9 +77,9 @@ std::vector<RecordNumber> findRecords(const PackedEntries& entries, std::string_
                                       bool sameLength) {
     std::vector<RecordNumber> hits;
     if (text.empty()) return hits;
-    // Room for every record at once: growing step by step would copy the
-    // hits of a common term several times over.
-    hits.reserve(entries.count());
+    // A method over all tables gets room for every record at once: growing
+    // step by step would copy the hits of a common term several times over.
+    if (method != SearchMethod::Exact) hits.reserve(entries.count());
     const std::string q = lowerAsciiLetters(text);
     switch (method) {
         case SearchMethod::Exact:

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -64,14 +66,13 @@ TEST(LookupArguments, ParsesOptionsAndRejectsBadOnes) {
     EXPECT_EQ(parseLookupArguments({"--count", "--json", "a"}).error, "choose one of --keys-only, --count and --json");
 }
 
-// What printHits writes, read back through a pipe.
-std::string printed(OutputForm form, const std::vector<RecordNumber>& hits, std::size_t threshold = 32 * 1024) {
-    const PackedEntries& entries = fixture::store().entries();
-    const ShownLineSet shown(entries);
+// What went through an output buffer of the given capacity, read back
+// through a pipe (large enough for these tests).
+std::string through(std::size_t capacity, const std::function<void(OutputBuffer&)>& write) {
     int pipe[2];
     if (::pipe(pipe) != 0) return "(no pipe)";
-    OutputBuffer out(pipe[1], threshold);
-    printHits(LookupData{entries, shown.shown()}, form, hits, out);
+    OutputBuffer out(pipe[1], capacity);
+    write(out);
     EXPECT_EQ(out.flush(), 0);
     ::close(pipe[1]);
     std::string text;
@@ -79,6 +80,13 @@ std::string printed(OutputForm form, const std::vector<RecordNumber>& hits, std:
     for (ssize_t got; (got = ::read(pipe[0], buffer, sizeof buffer)) > 0;) text.append(buffer, std::size_t(got));
     ::close(pipe[0]);
     return text;
+}
+
+// What printHits writes, with the fixture's lines.
+std::string printed(OutputForm form, const std::vector<RecordNumber>& hits, std::size_t capacity = 16 * 1024) {
+    const PackedEntries& entries = fixture::store().entries();
+    const ShownLineSet shown(entries);
+    return through(capacity, [&](OutputBuffer& out) { printHits(LookupData{entries, shown.shown()}, form, hits, out); });
 }
 
 std::vector<RecordNumber> look(const char* term, SearchMethod method, bool same, int length = 0) {
@@ -138,28 +146,42 @@ TEST(JsonText, ValidForAnyBytes) {
     }
 }
 
-TEST(OutputBuffer, WritesInOrderAndKeepsTheFirstFailure) {
-    int pipe[2];
-    ASSERT_EQ(::pipe(pipe), 0);
-    OutputBuffer out(pipe[1], 8);
-    out.append("abc");
-    out.append("defgh");         // reaches the threshold: written with what piled up
-    out.append("0123456789ab");  // as large as the threshold: written as it is
-    out.text() += "x";
-    out.flushIfFull();           // below the threshold: kept
-    EXPECT_EQ(out.flush(), 0);
-    ::close(pipe[1]);
-    char buffer[64];
-    const ssize_t got = ::read(pipe[0], buffer, sizeof buffer);
-    ::close(pipe[0]);
-    EXPECT_EQ(std::string(buffer, std::size_t(got > 0 ? got : 0)), "abcdefgh0123456789abx");
+TEST(OutputBuffer, WritesEverythingInOrder) {
+    static const std::string lasting = "LASTING";
+    EXPECT_EQ(through(8, [](OutputBuffer& out) {
+                  out.append("abc");
+                  out.appendLasting(lasting);
+                  out.append("defgh");         // fills the buffer
+                  out.append("0123456789ab");  // larger than the buffer: written at once
+                  out.appendLasting("");
+                  out.append("x");
+              }),
+              "abcLASTINGdefgh0123456789abx");
+    // More pieces than one gathering write takes.
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> w;
+        for (int i = 0; i < 3000; ++i) w.push_back(std::to_string(i) + ",");
+        return w;
+    }();
+    std::string all;
+    for (const std::string& word : words) all += word + ";";
+    EXPECT_EQ(through(64, [](OutputBuffer& out) {
+                  for (const std::string& word : words) {
+                      out.appendLasting(word);
+                      out.append(";");
+                  }
+              }),
+              all);
+}
 
+TEST(OutputBuffer, KeepsTheFirstFailure) {
     const int full = ::open("/dev/full", O_WRONLY);
     ASSERT_GE(full, 0);
     OutputBuffer failing(full, 4);
     failing.append("abcdef");
-    failing.append("more");
+    failing.appendLasting("more");
     EXPECT_EQ(failing.flush(), ENOSPC);
+    failing.append("again");
     EXPECT_EQ(failing.flush(), ENOSPC);
     ::close(full);
 }

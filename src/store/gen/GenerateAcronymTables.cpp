@@ -113,10 +113,19 @@ std::array<std::vector<Record>, kLetterBucketCount> readTables(const std::string
     return tables;
 }
 
-void writeTables(const termora::PackedEntries& e, std::ostream& out) {
+// The start of a generated source file, up to its anonymous namespace.
+void openDataSource(std::ostream& out, const char* header) {
     out << "// Generated from the dictionary data file by termora-gen-acronyms. Do not edit.\n"
-           "#include \"AcronymTables.h\"\n\n"
-           "namespace termora::data {\nnamespace {\n\n";
+           "#include \""
+        << header << "\"\n\nnamespace termora::data {\nnamespace {\n\n";
+}
+
+// The view of a character array written by writeCharArray, without the
+// literal's closing zero.
+std::string textOf(const char* name) { return std::string("std::string_view(") + name + ", sizeof " + name + " - 1)"; }
+
+void writeTables(const termora::PackedEntries& e, std::ostream& out) {
+    openDataSource(out, "AcronymTables.h");
     writeCharArray(out, "kText", e.text);
     writeCharArray(out, "kLowered", e.lowered);
     writeCharArray(out, "kAnagramKeys", e.anagramKeys);
@@ -126,31 +135,23 @@ void writeTables(const termora::PackedEntries& e, std::ostream& out) {
     writeNumberArray(out, "std::uint64_t", "kAnagramLetters", e.anagramLetters);
     writeNumberArray(out, "RecordNumber", "kKeyOrder", e.keyOrder);
     writeNumberArray(out, "std::uint32_t", "kKeyRanks", e.keyRanks);
-    out << "\n}  // namespace\n\n"
-           "constinit const PackedEntries kAcronymEntries{\n"
-           "    std::string_view(kText, sizeof kText - 1),\n"
-           "    std::string_view(kLowered, sizeof kLowered - 1),\n"
-           "    kKeyStarts,\n    kExpansionStarts,\n"
-           "    std::string_view(kAnagramKeys, sizeof kAnagramKeys - 1),\n"
-           "    kAnagramKeyStarts,\n    kAnagramLetters,\n    kKeyOrder,\n    kKeyRanks,\n    {";
+    out << "\n}  // namespace\n\nconstinit const PackedEntries kAcronymEntries{\n    " << textOf("kText") << ",\n    "
+        << textOf("kLowered") << ",\n    kKeyStarts,\n    kExpansionStarts,\n    " << textOf("kAnagramKeys")
+        << ",\n    kAnagramKeyStarts,\n    kAnagramLetters,\n    kKeyOrder,\n    kKeyRanks,\n    {";
     for (const RecordNumber start : e.tableStarts) out << start << ", ";
     out << "},\n};\n\n}  // namespace termora::data\n";
 }
 
 void writeShownLines(const termora::ShownLines& shown, std::ostream& out) {
-    out << "// Generated from the dictionary data file by termora-gen-acronyms. Do not edit.\n"
-           "#include \"ShownLines.h\"\n\n"
-           "namespace termora::data {\nnamespace {\n\n";
+    openDataSource(out, "ShownLines.h");
     writeCharArray(out, "kLines", shown.lines);
     writeNumberArray(out, "std::uint32_t", "kLineStarts", shown.lineStarts);
     writeCharArray(out, "kKeys", shown.keys);
     writeNumberArray(out, "std::uint32_t", "kKeyStarts", shown.keyStarts);
     writeNumberArray(out, "std::uint32_t", "kPositions", shown.positions);
-    out << "\n}  // namespace\n\n"
-           "constinit const ShownLines kShownLines{\n"
-           "    std::string_view(kLines, sizeof kLines - 1),\n    kLineStarts,\n"
-           "    std::string_view(kKeys, sizeof kKeys - 1),\n    kKeyStarts,\n    kPositions,\n"
-           "};\n\n}  // namespace termora::data\n";
+    out << "\n}  // namespace\n\nconstinit const ShownLines kShownLines{\n    " << textOf("kLines")
+        << ",\n    kLineStarts,\n    " << textOf("kKeys") << ",\n    kKeyStarts,\n    kPositions,\n};\n\n"
+        << "}  // namespace termora::data\n";
 }
 
 void writeCounts(const std::array<std::vector<Record>, kLetterBucketCount>& tables, std::ostream& out) {
