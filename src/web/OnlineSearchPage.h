@@ -30,8 +30,6 @@ public:
                               const QString& startingFile = startingBrowserFile());
     ~OnlineSearchPage() override;
 
-    Ui::OnlineSearchPage& form() { return *ui; }
-
     // Start-up: when the user's Browser.dat exists, or else the starting
     // list, it replaces the browser list and its first entry is selected.
     // Throws UserError "Cannot open file \"%s\". %s" when it exists but

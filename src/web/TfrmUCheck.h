@@ -21,8 +21,6 @@ public:
     explicit TfrmUCheck(QWidget* parent = nullptr);
     ~TfrmUCheck() override;
 
-    Ui::TfrmUCheck& form() { return *ui; }
-
 public slots:
     void ServerSelect(QAbstractButton* server);
     void BitBtn1Click();

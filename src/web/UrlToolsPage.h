@@ -20,8 +20,6 @@ public:
     explicit UrlToolsPage(QWidget* parent = nullptr);
     ~UrlToolsPage() override;
 
-    Ui::UrlToolsPage& form() { return *ui; }
-
 public slots:
     // One handler for the shortener buttons, one for the expander buttons;
     // the button names its service.
