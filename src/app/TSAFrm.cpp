@@ -35,8 +35,6 @@
 #include <QTabBar>
 #include <QTimer>
 
-#include "ui_DictionaryPage.h"
-
 // The icons are compiled into this library; a static library must register them.
 static void initTermoraResources() { Q_INIT_RESOURCE(termora); }
 
@@ -237,7 +235,7 @@ void TSAFrm::Timer1Timer() {
 
 void TSAFrm::FormActivate() {
     // The search box takes the focus only where it can: on the dictionary page.
-    if (ui->PageControl1->currentWidget() == ui->ABSht) m_dictionary->form().Find->setFocus();
+    if (ui->PageControl1->currentWidget() == ui->ABSht) m_dictionary->focusSearchBox();
 }
 
 void TSAFrm::changeEvent(QEvent* event) {

@@ -34,9 +34,7 @@ public:
     explicit TSAFrm(QWidget* owner = nullptr);
     ~TSAFrm() override;
 
-    Ui::TSAFrm& form() { return *ui; }
     DictionaryPage& dictionaryPage() { return *m_dictionary; }
-    MaintenanceTools& maintenanceTools() { return *m_tools; }
 
 public slots:
     void spdFreewareClick(QAbstractButton* sender);

@@ -119,11 +119,37 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     connect(ui->Copy, &QPushButton::clicked, this, &DictionaryPage::CopyClick);
     connect(ui->Kep, &QWidget::customContextMenuRequested, this, &DictionaryPage::KepContextPopup);
     connect(ui->Label4, &ClickableLabel::doubleClicked, this, &DictionaryPage::Label4Click);
+    connect(ui->Label1, &ClickableLabel::clicked, this, &DictionaryPage::fullListingCodeRequested);
+    connect(ui->NI, &ClickableLabel::rightClicked, this, &DictionaryPage::counterRightClicked);
+    connect(ui->Button3, &QPushButton::clicked, this, &DictionaryPage::exportRequested);
+    connect(ui->Label3, &ClickableLabel::rightClicked, this, &DictionaryPage::expansionLabelRightClicked);
 }
 
 DictionaryPage::~DictionaryPage() = default;
 
 int DictionaryPage::pendingSearches() const { return m_scheduler->pending(); }
+
+void DictionaryPage::setSearchText(const QString& text) {
+    // setText fires the change event only for a new text.
+    ui->Find->setText(text);
+}
+
+void DictionaryPage::focusSearchBox() { ui->Find->setFocus(); }
+
+void DictionaryPage::offerExportTables(const QStringList& tables) {
+    ui->Kar->clear();
+    ui->Kar->addItems(tables);
+    ui->Kar->setCurrentIndex(tables.isEmpty() ? -1 : 0);
+}
+
+QString DictionaryPage::chosenExportTable() const { return ui->Kar->currentText(); }
+
+void DictionaryPage::toggleExportButton() { ui->Button3->setVisible(ui->Button3->isHidden()); }
+
+void DictionaryPage::showExportedLines(const QStringList& lines) {
+    ui->EL->clear();
+    ui->EL->addItems(lines);
+}
 
 void DictionaryPage::CariClick() { m_scheduler->request(); }
 

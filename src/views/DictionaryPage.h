@@ -29,11 +29,34 @@ public:
     DictionaryPage(const AcronymStore& store, QWidget* parent = nullptr);
     ~DictionaryPage() override;
 
-    Ui::DictionaryPage& form() { return *ui; }
     const LengthBuckets& lengthBuckets() const { return m_buckets; }
     const ResultListModel& resultList() const { return *m_list; }
     const ResultGridModel& resultGrid() const { return *m_grid; }
     int pendingSearches() const;
+
+    // Puts a text into the search box as typing it would (with Auto Search
+    // a search follows); the same text again changes nothing.
+    void setSearchText(const QString& text);
+    // Gives the search box the keyboard focus.
+    void focusSearchBox();
+
+    // The maintainers' export panel: the tables offered in its choice box
+    // (the first one chosen), the one chosen, the export button that a
+    // right-click on the counter shows and hides, and the exported lines.
+    void offerExportTables(const QStringList& tables);
+    QString chosenExportTable() const;
+    void toggleExportButton();
+    void showExportedLines(const QStringList& lines);
+
+signals:
+    // "Acronym / Abbreviation :" was clicked: the full-listing tool's door.
+    void fullListingCodeRequested();
+    // A right-click on the counter "[ n ]".
+    void counterRightClicked();
+    // The export button was clicked.
+    void exportRequested();
+    // A right-click on "&Expansion :": the add-entry tool's door.
+    void expansionLabelRightClicked();
 
 public slots:
     // Search triggers: each requests one run, which executes after the handler returns.

@@ -1,6 +1,7 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
 #include "AcronymStore.h"
+#include "DictionaryControls.h"
 #include "DictionaryPage.h"
 #include "FixtureStore.h"
 #include "HangGuard.h"
@@ -13,8 +14,6 @@
 #include "TextFile.h"
 #include "UserError.h"
 
-#include "ui_DictionaryPage.h"
-
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -23,6 +22,7 @@
 
 using termora::DictionaryPage;
 using termora::MaintenanceTools;
+using termora::testing::DictionaryControls;
 
 namespace {
 
@@ -67,7 +67,7 @@ private slots:
     }
 
     void fullListingCodeGoesIntoTheSearchBoxOnce() {
-        auto& ui = m_page->form();
+        const DictionaryControls ui(*m_page);
         ui.Auto->setChecked(true);
         QTest::mouseClick(ui.Label1, Qt::LeftButton);
         QCOMPARE(ui.Find->text(), QString("27041995"));
@@ -86,7 +86,7 @@ private slots:
 
     void fullListingOverTheRealDictionary() {
         DictionaryPage page(termora::AcronymStore::builtIn());
-        auto& ui = page.form();
+        const DictionaryControls ui(page);
         const int all = termora::AcronymStore::builtIn().recordCount();
         ui.Find->setText("27041995");
         page.DoSearch();
@@ -99,7 +99,7 @@ private slots:
     }
 
     void counterRightClickTogglesTheExportButton() {
-        auto& ui = m_page->form();
+        const DictionaryControls ui(*m_page);
         QVERIFY(ui.Button3->isHidden());
         rightClick(ui.NI);
         QVERIFY(!ui.Button3->isHidden());
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(written.startsWith("(S:'AbL [1]';L:'Arbeitsgemeinschaft B\xe4uerliche Landwirtschaft eV (Germany)'),\r\n"));
         QVERIFY(written.endsWith("'),\r\n"));
         QVERIFY(!written.contains("3DES"));  // never the table of other initials
-        QCOMPARE(m_page->form().EL->count(), lines.size());
+        QCOMPARE(DictionaryControls(*m_page).EL->count(), lines.size());
     }
 
     // Whatever sits under the export's name, the export neither waits nor
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(termora::testing::putInPlaceOfFile(path, kind));
         QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Button3Click(); }),
                  "Cannot create file \"" + path + "\". " + reason);
-        QCOMPARE(m_page->form().EL->count(), qsizetype(termora::fixture::store().table(0).size()));
+        QCOMPARE(DictionaryControls(*m_page).EL->count(), qsizetype(termora::fixture::store().table(0).size()));
         termora::testing::removeInPlaceOfFile(path);
     }
 
@@ -165,7 +165,7 @@ private slots:
         if (before != "<missing>") QVERIFY(termora::testing::writeFile(newTxt(), before));
         termora::testing::DialogScript dialogs;
         for (const QString& answer : answers) dialogs.inputAnswers.enqueue(answer);
-        rightClick(m_page->form().Label3);
+        rightClick(DictionaryControls(*m_page).Label3);
         QCOMPARE(dialogs.inputs.size(), 2);  // the second box comes even after a cancel
         QCOMPARE(dialogs.inputs[0].caption, QString("Tambah Data"));
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(newTxt(), data.filePath("fresh/termora/New.txt"));
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << "XER" << "XML Encoding Rules";
-        rightClick(m_page->form().Label3);
+        rightClick(DictionaryControls(*m_page).Label3);
         QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
         QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/New.txt"));
         qputenv("XDG_DATA_HOME", dataHome);
