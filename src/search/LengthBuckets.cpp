@@ -1,6 +1,6 @@
 #include "LengthBuckets.h"
 
-#include "MatchRules.h"
+#include "KeyRules.h"
 
 #include <stdexcept>
 #include <string>

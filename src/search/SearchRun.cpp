@@ -1,6 +1,7 @@
 #include "SearchRun.h"
 
 #include "KeyOrder.h"
+#include "KeyRules.h"
 #include "MatchRules.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "RecordLine.h"
 
-#include "MatchRules.h"
+#include "KeyRules.h"
 #include "Tsl.h"
 
 namespace termora {

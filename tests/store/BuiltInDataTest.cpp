@@ -2,8 +2,8 @@
 
 #include "AcronymCounts.h"
 #include "AcronymStore.h"
+#include "KeyRules.h"
 #include "LengthBuckets.h"
-#include "MatchRules.h"
 
 #include <gtest/gtest.h>
 
