@@ -105,7 +105,7 @@ private slots:
 
     void startsEmptyWithServerTwo() {
         QCOMPARE(m_window->windowTitle(), QString("Update Checker"));
-        QCOMPARE(controls().lblCurrent->text(), QString("2026.12"));
+        QCOMPARE(controls().lblCurrent->text(), QString(constants::kVersion));
         QCOMPARE(controls().lblLatest->text(), QString("-"));
         QVERIFY(controls().lblRes->isHidden());
         QVERIFY(controls().srv2->isChecked());
@@ -129,8 +129,9 @@ private slots:
         const QString failed = "Update Check failed!";
         QTest::newRow("newer") << 200 << QByteArray("[15]\r\nVersion=9999\r\n[16]\r\nVersion=2027.1\r\nDLink=https://termora.example/get\r\n")
                                << "2027.1" << newer << kGreen << false << QStringList{"https://termora.example/get"};
-        QTest::newRow("equal") << 200 << QByteArray("[16]\r\nVersion=2026.12\r\nDLink=https://termora.example/get\r\n")
-                               << "2026.12" << none << kBlue << false << QStringList{};
+        const QByteArray running(constants::kVersion);
+        QTest::newRow("equal") << 200 << "[16]\r\nVersion=" + running + "\r\nDLink=https://termora.example/get\r\n"
+                               << QString(running) << none << kBlue << false << QStringList{};
         QTest::newRow("older 2016.08") << 200 << QByteArray("[16]\r\nVersion=2016.08\r\n") << "2016.08" << none << kBlue
                                        << false << QStringList{};
         QTest::newRow("newer without a link") << 200 << QByteArray("[16]\r\nVersion=2027\r\n") << "2027" << newer << kGreen
