@@ -2,8 +2,8 @@
 // presentations filled and sorted, the first key shown, the length buckets,
 // and the page laid out and painted (offscreen).
 
-#include "AcronymStore.h"
-#include "DictionaryPage.h"
+#include "store/AcronymStore.h"
+#include "views/DictionaryPage.h"
 
 #include <QApplication>
 #include <QRadioButton>

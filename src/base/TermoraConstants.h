@@ -2,7 +2,7 @@
 // Termora's own addresses, numbers and accounts in one place. The hosts are
 // placeholders until real ones exist; account keys are empty on purpose.
 
-#include "TermoraVersion.h"  // kVersion, the project version
+#include "base/generated/TermoraVersion.h"  // kVersion, the project version
 
 namespace termora::constants {
 

@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "controls/ClickableLabel.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "IntEdit.h"
+#include "controls/IntEdit.h"
 
-#include "IntEditValue.h"
+#include "controls/IntEditValue.h"
 
 #include <QApplication>
 #include <QFocusEvent>

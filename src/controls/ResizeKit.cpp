@@ -1,8 +1,8 @@
-#include "ResizeKit.h"
+#include "controls/ResizeKit.h"
 
-#include "ResizeKitControls.h"
-#include "ResizeKitValidation.h"
-#include "UserError.h"
+#include "controls/ResizeKitControls.h"
+#include "controls/ResizeKitValidation.h"
+#include "platform/UserError.h"
 
 #include <QEvent>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "CodeGrid.h"
+#include "reference/CodeGrid.h"
 
-#include "ReaderOrder.h"
-#include "TextTableModel.h"
+#include "reference/ReaderOrder.h"
+#include "reference/TextTableModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

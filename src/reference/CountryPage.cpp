@@ -1,8 +1,8 @@
-#include "CountryPage.h"
+#include "reference/CountryPage.h"
 
-#include "CodeGrid.h"
-#include "ReferenceTables.h"
-#include "TextTableModel.h"
+#include "reference/CodeGrid.h"
+#include "reference/ReferenceTables.h"
+#include "reference/TextTableModel.h"
 #include "ui_CountryPage.h"
 
 namespace termora::reference {

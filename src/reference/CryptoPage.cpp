@@ -1,9 +1,9 @@
-#include "CryptoPage.h"
+#include "reference/CryptoPage.h"
 
-#include "CodeGrid.h"
-#include "LinkOpener.h"
-#include "ReferenceTables.h"
-#include "TextTableModel.h"
+#include "platform/LinkOpener.h"
+#include "reference/CodeGrid.h"
+#include "reference/ReferenceTables.h"
+#include "reference/TextTableModel.h"
 #include "ui_CryptoPage.h"
 
 namespace termora::reference {

@@ -1,8 +1,8 @@
-#include "CurrencyPage.h"
+#include "reference/CurrencyPage.h"
 
-#include "CodeGrid.h"
-#include "ReferenceTables.h"
-#include "TextTableModel.h"
+#include "reference/CodeGrid.h"
+#include "reference/ReferenceTables.h"
+#include "reference/TextTableModel.h"
 #include "ui_CurrencyPage.h"
 
 namespace termora::reference {

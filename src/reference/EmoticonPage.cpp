@@ -1,7 +1,7 @@
-#include "EmoticonPage.h"
+#include "reference/EmoticonPage.h"
 
-#include "EmoticonList.h"
-#include "EmoticonPictures.h"
+#include "reference/EmoticonList.h"
+#include "reference/EmoticonPictures.h"
 #include "ui_EmoticonPage.h"
 
 #include <QClipboard>

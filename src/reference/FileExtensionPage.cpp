@@ -1,13 +1,13 @@
-#include "FileExtensionPage.h"
+#include "reference/FileExtensionPage.h"
 
-#include "AppPaths.h"
-#include "CodeGrid.h"
-#include "Dialogs.h"
-#include "ExtensionCatalogue.h"
-#include "ExtensionCategories.h"
-#include "LinkOpener.h"
-#include "TextTableModel.h"
-#include "UserError.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/LinkOpener.h"
+#include "platform/UserError.h"
+#include "reference/CodeGrid.h"
+#include "reference/ExtensionCatalogue.h"
+#include "reference/ExtensionCategories.h"
+#include "reference/TextTableModel.h"
 #include "ui_FileExtensionPage.h"
 
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "TextTableModel.h"
+#include "reference/TextTableModel.h"
 
 namespace termora::reference {
 

@@ -1,6 +1,6 @@
-#include "MatchRules.h"
+#include "search/MatchRules.h"
 
-#include "KeyRules.h"
+#include "store/KeyRules.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "RecordLine.h"
+#include "store/RecordLine.h"
 
-#include "KeyRules.h"
-#include "Tsl.h"
+#include "store/KeyRules.h"
+#include "store/Tsl.h"
 
 namespace termora {
 namespace {

@@ -1,10 +1,10 @@
-#include "AboutWindow.h"
+#include "support/AboutWindow.h"
 
-#include "Dialogs.h"
-#include "LinkKeyword.h"
-#include "ProgramBadge.h"
-#include "SupportLinks.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "platform/Dialogs.h"
+#include "support/LinkKeyword.h"
+#include "support/ProgramBadge.h"
+#include "support/SupportLinks.h"
 #include "ui_AboutForm.h"
 
 using namespace termora;

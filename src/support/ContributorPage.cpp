@@ -1,10 +1,10 @@
-#include "ContributorPage.h"
+#include "support/ContributorPage.h"
 
-#include "AppPaths.h"
-#include "GridFile.h"
-#include "LinkKeyword.h"
-#include "ListGrid.h"
-#include "SupportData.h"
+#include "platform/AppPaths.h"
+#include "support/GridFile.h"
+#include "support/LinkKeyword.h"
+#include "support/ListGrid.h"
+#include "support/SupportData.h"
 #include "ui_ContributorPage.h"
 
 #include <QStandardItemModel>

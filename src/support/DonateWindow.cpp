@@ -1,10 +1,10 @@
-#include "DonateWindow.h"
+#include "support/DonateWindow.h"
 
-#include "Dialogs.h"
-#include "DonationSwitch.h"
-#include "LinkKeyword.h"
-#include "SupportLinks.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "platform/Dialogs.h"
+#include "support/DonationSwitch.h"
+#include "support/LinkKeyword.h"
+#include "support/SupportLinks.h"
 #include "ui_DonateForm.h"
 
 #include <QScreen>

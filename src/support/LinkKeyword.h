@@ -3,7 +3,7 @@
 // program's link buttons keep it in their help keyword; a click hands the
 // clicked control's keyword to OpenLink.
 
-#include "LinkOpener.h"
+#include "platform/LinkOpener.h"
 
 #include <QObject>
 #include <QString>

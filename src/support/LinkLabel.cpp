@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "support/LinkLabel.h"
 
 #include <QMouseEvent>
 

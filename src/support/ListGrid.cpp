@@ -1,4 +1,4 @@
-#include "ListGrid.h"
+#include "support/ListGrid.h"
 
 #include <QAbstractProxyModel>
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 // row, grid lines, whole-row selection of several rows, and one row per
 // list line with every field of the line kept in its column.
 
-#include "GridText.h"
+#include "support/GridText.h"
 
 #include <QList>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "SupportPage.h"
+#include "support/SupportPage.h"
 
-#include "Dialogs.h"
-#include "IntEdit.h"
-#include "LinkKeyword.h"
-#include "SupportLinks.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "controls/IntEdit.h"
+#include "platform/Dialogs.h"
+#include "support/LinkKeyword.h"
+#include "support/SupportLinks.h"
 #include "ui_SupportPage.h"
 
 #include <QClipboard>

@@ -1,12 +1,12 @@
-#include "MaintenanceTools.h"
+#include "tools/MaintenanceTools.h"
 
-#include "AppPaths.h"
-#include "Dialogs.h"
-#include "DictionaryPage.h"
-#include "ErrorReport.h"
-#include "RecordExport.h"
-#include "SearchRun.h"
-#include "TextFile.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
+#include "search/SearchRun.h"
+#include "tools/RecordExport.h"
+#include "views/DictionaryPage.h"
 
 #include <QFileInfo>
 

@@ -1,15 +1,15 @@
-#include "DictionaryPage.h"
+#include "views/DictionaryPage.h"
 
 #include "ui_DictionaryPage.h"
 
-#include "AcronymStore.h"
-#include "Dialogs.h"
-#include "DictionaryText.h"
-#include "MeaningArrangement.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "SearchRun.h"
-#include "SearchScheduler.h"
+#include "platform/Dialogs.h"
+#include "search/SearchRun.h"
+#include "search/SearchScheduler.h"
+#include "store/AcronymStore.h"
+#include "views/DictionaryText.h"
+#include "views/MeaningArrangement.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QButtonGroup>
 #include <QClipboard>

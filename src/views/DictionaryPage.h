@@ -3,7 +3,7 @@
 // methods, the Classic list and the Modern grid, the length filter, the
 // column number and the expansion view.
 
-#include "LengthBuckets.h"
+#include "search/LengthBuckets.h"
 
 #include <QWidget>
 

@@ -1,15 +1,15 @@
-#include "OnlineSearchPage.h"
+#include "web/OnlineSearchPage.h"
 
 #include "ui_OnlineSearchPage.h"
 
-#include "AcronymSites.h"
-#include "AppPaths.h"
-#include "BrowserCatalog.h"
-#include "Dialogs.h"
-#include "ErrorReport.h"
-#include "LinkOpener.h"
-#include "ProcessStarter.h"
-#include "TextFile.h"
+#include "platform/AppPaths.h"
+#include "platform/BrowserCatalog.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/LinkOpener.h"
+#include "platform/ProcessStarter.h"
+#include "platform/TextFile.h"
+#include "web/AcronymSites.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // sites, opened in the default browser or in a browser of the user's list,
 // and that list itself, kept in the user's Browser.dat.
 
-#include "BrowserList.h"
+#include "web/BrowserList.h"
 
 #include <QWidget>
 

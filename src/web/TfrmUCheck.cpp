@@ -1,16 +1,16 @@
-#include "TfrmUCheck.h"
+#include "web/TfrmUCheck.h"
 
 #include "ui_TfrmUCheck.h"
 
-#include "AppPaths.h"
-#include "ConnectionState.h"
-#include "Dialogs.h"
-#include "Downloader.h"
-#include "LinkOpener.h"
-#include "TermoraConstants.h"
-#include "TextFile.h"
-#include "UpdateInfo.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "platform/AppPaths.h"
+#include "platform/ConnectionState.h"
+#include "platform/Dialogs.h"
+#include "platform/Downloader.h"
+#include "platform/LinkOpener.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "web/UpdateInfo.h"
 
 #include <QButtonGroup>
 #include <QFile>

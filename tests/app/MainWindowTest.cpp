@@ -1,20 +1,20 @@
 // The main window over the real dictionary: start-up, navigation, further
 // windows, the status bar and the error report.
 
-#include "AcronymCounts.h"
-#include "AcronymStore.h"
-#include "AppPaths.h"
-#include "Controls.h"
-#include "DictionaryControls.h"
-#include "DictionaryPage.h"
-#include "ItemViewInput.h"
-#include "RecordingLinkOpener.h"
-#include "Registry.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
-#include "UserError.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
+#include "common/Controls.h"
+#include "common/DictionaryControls.h"
+#include "common/ItemViewInput.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "platform/AppPaths.h"
+#include "platform/Registry.h"
+#include "platform/UserError.h"
+#include "store/AcronymStore.h"
+#include "store/generated/AcronymCounts.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultListModel.h"
 
 #include <QPushButton>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The dictionary page's controls that its tests drive and read, found by
 // their object names.
 
-#include "Controls.h"
+#include "common/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // Small helpers of the support tests: finding a window's controls by their
 // object names and setting the donation switch the way the registry file holds it.
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QSettings>
 #include <QTest>

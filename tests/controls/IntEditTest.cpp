@@ -1,6 +1,6 @@
 // The integer edit's key filter and its Value property on a real widget.
 
-#include "IntEdit.h"
+#include "controls/IntEdit.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The form scaling kit on a small window of its own, on the offscreen
 // platform with a screen given by the test.
 
-#include "ResizeKit.h"
-#include "UserError.h"
+#include "controls/ResizeKit.h"
+#include "platform/UserError.h"
 
 #include <QFrame>
 #include <QLabel>

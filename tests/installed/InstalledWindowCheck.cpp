@@ -8,13 +8,13 @@
 //
 // Only that script runs it: it writes into the user's own configuration.
 
-#include "ConnectionState.h"
-#include "Downloader.h"
-#include "ScriptedDialogs.h"
-#include "SupportData.h"
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
-#include "TfrmUCheck.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
+#include "common/ScriptedDialogs.h"
+#include "platform/ConnectionState.h"
+#include "platform/Downloader.h"
+#include "support/SupportData.h"
+#include "web/TfrmUCheck.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Downloading from a server on 127.0.0.1.
 
-#include "Downloader.h"
-#include "LocalHttpServer.h"
+#include "common/LocalHttpServer.h"
+#include "platform/Downloader.h"
 
 #include <QNetworkProxy>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // Starting programs and finding the browsers installed on the system.
 
-#include "BrowserCatalog.h"
-#include "LinkOpener.h"
-#include "ProcessStarter.h"
-#include "RecordingProcessStarter.h"
-#include "TestFiles.h"
+#include "common/RecordingProcessStarter.h"
+#include "common/TestFiles.h"
+#include "platform/BrowserCatalog.h"
+#include "platform/LinkOpener.h"
+#include "platform/ProcessStarter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The emoticon page: its rows and pictures, copying the first shortcut.
 
-#include "EmoticonList.h"
-#include "EmoticonPage.h"
-#include "EmoticonPictures.h"
-#include "ItemViewInput.h"
+#include "common/ItemViewInput.h"
+#include "reference/EmoticonList.h"
+#include "reference/EmoticonPage.h"
+#include "reference/EmoticonPictures.h"
 
 #include <QClipboard>
 #include <QHeaderView>

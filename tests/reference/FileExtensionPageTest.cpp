@@ -1,12 +1,12 @@
 // The file-extension page over archives made in the test: choosing a
 // category, failures that keep the list, and the site buttons.
 
-#include "FileExtensionPage.h"
-#include "FixtureArchive.h"
-#include "HangGuard.h"
-#include "ItemViewInput.h"
-#include "RecordingLinkOpener.h"
-#include "ScriptedDialogs.h"
+#include "common/FixtureArchive.h"
+#include "common/HangGuard.h"
+#include "common/ItemViewInput.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "reference/FileExtensionPage.h"
 
 #include <QGroupBox>
 #include <QLabel>

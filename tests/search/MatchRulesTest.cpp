@@ -1,4 +1,4 @@
-#include "MatchRules.h"
+#include "search/MatchRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KeyRules.h"
+#include "store/KeyRules.h"
 
 #include <gtest/gtest.h>
 

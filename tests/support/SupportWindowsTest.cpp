@@ -1,18 +1,18 @@
 // The donation and About windows on real widgets, answered through the
 // dialog interface so that no modal waits.
 
-#include "AboutWindow.h"
-#include "DonationSwitch.h"
-#include "DonateWindow.h"
-#include "OnScreen.h"
-#include "LinkLabel.h"
-#include "RecordingLinkOpener.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "SupportLinks.h"
-#include "SupportTestHelpers.h"
-#include "SupportWindows.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "common/OnScreen.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SupportTestHelpers.h"
+#include "platform/Registry.h"
+#include "support/AboutWindow.h"
+#include "support/DonateWindow.h"
+#include "support/DonationSwitch.h"
+#include "support/LinkLabel.h"
+#include "support/SupportLinks.h"
+#include "support/SupportWindows.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,18 +1,18 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
-#include "AcronymStore.h"
-#include "DictionaryControls.h"
-#include "DictionaryPage.h"
-#include "FixtureStore.h"
-#include "HangGuard.h"
-#include "MaintenanceTools.h"
-#include "RecordExport.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
-#include "TestFiles.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "common/DictionaryControls.h"
+#include "common/FixtureStore.h"
+#include "common/HangGuard.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "store/AcronymStore.h"
+#include "tools/MaintenanceTools.h"
+#include "tools/RecordExport.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

@@ -1,13 +1,13 @@
 // The dictionary page driven as a person drives it, with the mouse and the
 // keyboard, over the fixture store; checked by what the page shows.
 
-#include "DictionaryControls.h"
-#include "DictionaryPage.h"
-#include "FixtureStore.h"
-#include "ItemViewInput.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
+#include "common/DictionaryControls.h"
+#include "common/FixtureStore.h"
+#include "common/ItemViewInput.h"
+#include "common/ScriptedDialogs.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -1,14 +1,14 @@
 // The online acronym search page: site buttons, the term field, the browser
 // list and its file.
 
-#include "AcronymSites.h"
-#include "Controls.h"
-#include "HangGuard.h"
-#include "OnlineSearchPage.h"
-#include "RecordingLinkOpener.h"
-#include "RecordingProcessStarter.h"
-#include "ScriptedDialogs.h"
-#include "TestFiles.h"
+#include "common/Controls.h"
+#include "common/HangGuard.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/RecordingProcessStarter.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "web/AcronymSites.h"
+#include "web/OnlineSearchPage.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,15 +1,15 @@
 // The update window against an update server on 127.0.0.1.
 
-#include "AppPaths.h"
-#include "ConnectionState.h"
-#include "Controls.h"
-#include "Downloader.h"
-#include "LocalHttpServer.h"
-#include "RecordingLinkOpener.h"
-#include "ScriptedDialogs.h"
-#include "TermoraConstants.h"
-#include "TestFiles.h"
-#include "TfrmUCheck.h"
+#include "base/TermoraConstants.h"
+#include "common/Controls.h"
+#include "common/LocalHttpServer.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "platform/AppPaths.h"
+#include "platform/ConnectionState.h"
+#include "platform/Downloader.h"
+#include "web/TfrmUCheck.h"
 
 #include <QNetworkProxy>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The URL tools page: shortener and expander buttons, the Paste buttons.
 
-#include "Controls.h"
-#include "RecordingLinkOpener.h"
-#include "UrlServices.h"
-#include "UrlToolsPage.h"
+#include "common/Controls.h"
+#include "common/RecordingLinkOpener.h"
+#include "web/UrlServices.h"
+#include "web/UrlToolsPage.h"
 
 #include <QClipboard>
 #include <QLineEdit>
