@@ -4,7 +4,7 @@
 
 #include "app/StatusTexts.h"
 #include "base/TermoraConstants.h"
-#include "controls/ResizeKit.h"
+#include "controls/TResizeKit.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"

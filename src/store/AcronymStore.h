@@ -4,7 +4,7 @@
 // store is created once and shared by every window for the program's life.
 
 #include "store/RecordLine.h"
-#include "store/Tsl.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <span>

@@ -3,7 +3,7 @@
 // initials), generated at build time from data/acronyms.txt.
 
 #include "store/RecordLine.h"
-#include "store/Tsl.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <span>

@@ -1,7 +1,7 @@
 #include "store/RecordLine.h"
 
 #include "store/KeyRules.h"
-#include "store/Tsl.h"
+#include "store/TSL.h"
 
 namespace termora {
 namespace {

@@ -1,7 +1,7 @@
 #include "support/SupportPage.h"
 
 #include "base/TermoraConstants.h"
-#include "controls/IntEdit.h"
+#include "controls/TIntEdit.h"
 #include "platform/Dialogs.h"
 #include "support/LinkKeyword.h"
 #include "support/SupportLinks.h"

@@ -2,8 +2,8 @@
 
 #include "base/TermoraConstants.h"
 #include "platform/Dialogs.h"
-#include "support/AboutWindow.h"
-#include "support/DonateWindow.h"
+#include "support/TfrmAbout.h"
+#include "support/TfrmDonate.h"
 
 namespace termora::support {
 

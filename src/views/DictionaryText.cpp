@@ -1,7 +1,7 @@
 #include "views/DictionaryText.h"
 
 #include "platform/Windows1252.h"
-#include "store/Tsl.h"
+#include "store/TSL.h"
 
 namespace termora {
 

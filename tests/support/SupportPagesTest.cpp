@@ -5,7 +5,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/SupportTestHelpers.h"
 #include "common/TestFiles.h"
-#include "controls/IntEdit.h"
+#include "controls/TIntEdit.h"
 #include "platform/AppPaths.h"
 #include "platform/UserError.h"
 #include "support/ContributorPage.h"

@@ -7,12 +7,12 @@
 #include "common/ScriptedDialogs.h"
 #include "common/SupportTestHelpers.h"
 #include "platform/Registry.h"
-#include "support/AboutWindow.h"
-#include "support/DonateWindow.h"
 #include "support/DonationSwitch.h"
 #include "support/LinkLabel.h"
 #include "support/SupportLinks.h"
 #include "support/SupportWindows.h"
+#include "support/TfrmAbout.h"
+#include "support/TfrmDonate.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -8,7 +8,7 @@
 
 #include "platform/DataFile.h"
 #include "store/RecordLine.h"
-#include "store/Tsl.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <cstdio>

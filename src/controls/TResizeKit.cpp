@@ -1,4 +1,4 @@
-#include "controls/ResizeKit.h"
+#include "controls/TResizeKit.h"
 
 #include "controls/ResizeKitControls.h"
 #include "controls/ResizeKitValidation.h"

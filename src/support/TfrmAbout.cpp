@@ -1,11 +1,11 @@
-#include "support/AboutWindow.h"
+#include "support/TfrmAbout.h"
 
 #include "base/TermoraConstants.h"
 #include "platform/Dialogs.h"
 #include "support/LinkKeyword.h"
 #include "support/ProgramBadge.h"
 #include "support/SupportLinks.h"
-#include "ui_AboutForm.h"
+#include "ui_TfrmAbout.h"
 
 using namespace termora;
 using namespace termora::support;

@@ -1,4 +1,4 @@
-#include "controls/IntEdit.h"
+#include "controls/TIntEdit.h"
 
 #include "controls/IntEditValue.h"
 

@@ -1,7 +1,7 @@
 // The form scaling kit on a small window of its own, on the offscreen
 // platform with a screen given by the test.
 
-#include "controls/ResizeKit.h"
+#include "controls/TResizeKit.h"
 #include "platform/UserError.h"
 
 #include <QFrame>
@@ -343,4 +343,4 @@ private slots:
 };
 
 QTEST_MAIN(ResizeKitTest)
-#include "ResizeKitTest.moc"
+#include "TResizeKitTest.moc"

@@ -1,6 +1,6 @@
 // The integer edit's key filter and its Value property on a real widget.
 
-#include "controls/IntEdit.h"
+#include "controls/TIntEdit.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -75,4 +75,4 @@ private slots:
 };
 
 QTEST_MAIN(IntEditTest)
-#include "IntEditTest.moc"
+#include "TIntEditTest.moc"

@@ -1,11 +1,11 @@
-#include "support/DonateWindow.h"
+#include "support/TfrmDonate.h"
 
 #include "base/TermoraConstants.h"
 #include "platform/Dialogs.h"
 #include "support/DonationSwitch.h"
 #include "support/LinkKeyword.h"
 #include "support/SupportLinks.h"
-#include "ui_DonateForm.h"
+#include "ui_TfrmDonate.h"
 
 #include <QScreen>
 #include <QShowEvent>
