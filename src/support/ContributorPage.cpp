@@ -1,8 +1,8 @@
 #include "support/ContributorPage.h"
 
+#include "controls/LinkKeyword.h"
 #include "platform/AppPaths.h"
 #include "support/GridFile.h"
-#include "support/LinkKeyword.h"
 #include "support/ListGrid.h"
 #include "support/SupportData.h"
 #include "ui_ContributorPage.h"

@@ -1,9 +1,9 @@
 #include "support/MorePage.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
 #include "platform/AppPaths.h"
 #include "support/GridFile.h"
-#include "support/LinkKeyword.h"
 #include "support/ListGrid.h"
 #include "support/MoreList.h"
 #include "support/ProgramBadge.h"

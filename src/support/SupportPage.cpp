@@ -1,9 +1,9 @@
 #include "support/SupportPage.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
 #include "controls/TIntEdit.h"
 #include "platform/Dialogs.h"
-#include "support/LinkKeyword.h"
 #include "support/SupportLinks.h"
 #include "ui_SupportPage.h"
 

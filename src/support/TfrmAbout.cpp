@@ -1,8 +1,8 @@
 #include "support/TfrmAbout.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
 #include "platform/Dialogs.h"
-#include "support/LinkKeyword.h"
 #include "support/ProgramBadge.h"
 #include "support/SupportLinks.h"
 #include "ui_TfrmAbout.h"

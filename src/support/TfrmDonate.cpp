@@ -1,9 +1,9 @@
 #include "support/TfrmDonate.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
 #include "platform/Dialogs.h"
 #include "support/DonationSwitch.h"
-#include "support/LinkKeyword.h"
 #include "support/SupportLinks.h"
 #include "ui_TfrmDonate.h"
 
