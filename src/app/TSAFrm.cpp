@@ -4,6 +4,7 @@
 
 #include "app/StatusTexts.h"
 #include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
 #include "controls/TResizeKit.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -59,7 +60,7 @@ TSAFrm::TSAFrm(QWidget* owner)
                        .arg(data::kAcronymMeaningCount)
                        .arg(data::kAcronymKeyCount));
     ui->lu->setText(QString::fromLatin1(constants::kVersion));
-    ui->btnHome->setProperty("helpKeyword", QString::fromLatin1(constants::kHomePage));
+    setHelpKeyword(ui->btnHome, QString::fromLatin1(constants::kHomePage));
     ui->SBPanel3->setText(QString::fromLatin1(constants::kMakerWebAddress));
 
     m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
@@ -216,7 +217,7 @@ void TSAFrm::btnUpdateClick() {
     dialogs().exec(window);
 }
 
-void TSAFrm::BClick() { OpenLink(sender()->property("helpKeyword").toString()); }
+void TSAFrm::BClick() { openHelpKeywordOf(sender()); }
 
 void TSAFrm::IconDblClick() {
     auto* further = new TSAFrm(this);

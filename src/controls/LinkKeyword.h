@@ -1,23 +1,25 @@
 #pragma once
-// Link buttons keep their target address in a "keyword" property, as the
-// program's link buttons keep it in their help keyword; a click hands the
-// clicked control's keyword to OpenLink.
+// Link controls keep their target address, or an address pattern, in their
+// "helpKeyword" property, as the program's link buttons keep it in their help
+// keyword; a click hands the clicked control's keyword to OpenLink.
 
 #include "platform/LinkOpener.h"
 
 #include <QObject>
 #include <QString>
 
-namespace termora::support {
+namespace termora {
 
-inline constexpr const char* kKeywordProperty = "keyword";
+inline constexpr const char* kHelpKeywordProperty = "helpKeyword";
 
-inline void setKeyword(QObject* control, const QString& address) { control->setProperty(kKeywordProperty, address); }
-inline QString keyword(const QObject* control) { return control->property(kKeywordProperty).toString(); }
+inline void setHelpKeyword(QObject* control, const QString& address) {
+    control->setProperty(kHelpKeywordProperty, address);
+}
+inline QString helpKeyword(const QObject* control) { return control->property(kHelpKeywordProperty).toString(); }
 
 // The click handlers of link controls: open the sender's keyword.
-inline void openKeywordOf(const QObject* sender) {
-    if (sender != nullptr) OpenLink(keyword(sender));
+inline void openHelpKeywordOf(const QObject* sender) {
+    if (sender != nullptr) OpenLink(helpKeyword(sender));
 }
 
-}  // namespace termora::support
+}  // namespace termora

@@ -34,8 +34,6 @@ private:
 
 QString tableText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
 
-QString helpKeyword(const QObject& button) { return button.property("helpKeyword").toString(); }
-
 void applyGridLook(QTableView& grid) {
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
     grid.setSelectionMode(QAbstractItemView::SingleSelection);

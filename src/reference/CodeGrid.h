@@ -8,7 +8,6 @@
 #include <optional>
 #include <string_view>
 
-class QObject;
 class QTableView;
 
 namespace termora::reference {
@@ -17,10 +16,6 @@ class TextTableModel;
 
 // A text of the constant tables (UTF-8) for display.
 QString tableText(std::string_view utf8);
-
-// The address or address pattern a link button keeps in its "helpKeyword"
-// property (set in the page's form).
-QString helpKeyword(const QObject& button);
 
 struct GridColumn {
     const char* header;

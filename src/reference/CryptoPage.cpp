@@ -1,6 +1,6 @@
 #include "reference/CryptoPage.h"
 
-#include "platform/LinkOpener.h"
+#include "controls/LinkKeyword.h"
 #include "reference/CodeGrid.h"
 #include "reference/ReferenceTables.h"
 #include "reference/TextTableModel.h"
@@ -25,6 +25,6 @@ void CryptoPage::fillIfEmpty() {
     m_model->setRows(std::move(rows));
 }
 
-void CryptoPage::VisitURL() { OpenLink(helpKeyword(*sender())); }
+void CryptoPage::VisitURL() { openHelpKeywordOf(sender()); }
 
 }  // namespace termora::reference

@@ -1,5 +1,6 @@
 #include "reference/FileExtensionPage.h"
 
+#include "controls/LinkKeyword.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/LinkOpener.h"
@@ -117,7 +118,7 @@ void FileExtensionPage::Button7Click() {
     const QModelIndex current = m_ui->FileExt->currentIndex();
     const QString extension = current.isValid() ? m_model->index(current.row(), kExtensionColumn).data().toString()
                                                  : QString();
-    QString address = helpKeyword(*sender());
+    QString address = helpKeyword(sender());
     OpenLink(address.replace(QStringLiteral("%s"), extension));
 }
 

@@ -30,7 +30,7 @@ TContributorPage::TContributorPage(QStringList lines, QWidget* parent)
                                                  {QStringLiteral("Google Plus"), 103},
                                                  {QStringLiteral("Contribution"), 0}});
     for (QPushButton* button : {ui->cHome, ui->cFB, ui->cTwitter, ui->cGPlus}) {
-        setKeyword(button, kNoLink);
+        setHelpKeyword(button, kNoLink);
         connect(button, &QPushButton::clicked, this, &TContributorPage::VisitURL2);
     }
     connect(ui->nxContributor->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -52,15 +52,15 @@ void TContributorPage::nxContributorSelectCell() {
     QPushButton* const links[] = {ui->cHome, ui->cFB, ui->cTwitter, ui->cGPlus};
     ui->lblCName->clear();
     ui->mContribution->clear();
-    for (QPushButton* button : links) setKeyword(button, kNoLink);
+    for (QPushButton* button : links) setHelpKeyword(button, kNoLink);
     if (const auto row = selectedRow(*ui->nxContributor)) {
         ui->lblCName->setText(field(*row, 0));
-        for (int i = 0; i < 4; ++i) setKeyword(links[i], field(*row, i + 1));
+        for (int i = 0; i < 4; ++i) setHelpKeyword(links[i], field(*row, i + 1));
         ui->mContribution->setPlainText(field(*row, 5));
     }
-    for (QPushButton* button : links) button->setEnabled(keyword(button) != kNoLink);
+    for (QPushButton* button : links) button->setEnabled(helpKeyword(button) != kNoLink);
 }
 
-void TContributorPage::VisitURL2() { openKeywordOf(sender()); }
+void TContributorPage::VisitURL2() { openHelpKeywordOf(sender()); }
 
 void TContributorPage::btnHTSUClick() { emit pageRequested(QStringLiteral("shtSupport")); }

@@ -82,7 +82,7 @@ void TMoreSoftwarePage::nxMoreSelectCell() {
     if (!row) return;
     ui->lblPName->setText(field(*row, kMoreName) + QLatin1Char(' ') + field(*row, kMoreVersion));
     ui->lblPDetails->setText(field(*row, kMoreDescription));
-    setKeyword(ui->msDownload, field(*row, kMoreDownload));
+    setHelpKeyword(ui->msDownload, field(*row, kMoreDownload));
     ui->imgPIcon->setPixmap(programBadge(field(*row, kMoreName), field(*row, kMoreIcon).toInt(), 48));
     ui->chkShare->setVisible(!field(*row, kMoreShare).isEmpty());
 }

@@ -28,19 +28,19 @@ QString paymentAmount(TIntEdit& field) {
 TSupportPage::TSupportPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TSupportPage>()) {
     ui->setupUi(this);
 
-    setKeyword(ui->Image2, facebookShareAddress());
-    setKeyword(ui->Image5, twitterShareAddress());
-    setKeyword(ui->Image3, QString::fromLatin1(constants::kFanPage));
-    setKeyword(ui->Image4, alternativeToAddress());
+    setHelpKeyword(ui->Image2, facebookShareAddress());
+    setHelpKeyword(ui->Image5, twitterShareAddress());
+    setHelpKeyword(ui->Image3, QString::fromLatin1(constants::kFanPage));
+    setHelpKeyword(ui->Image4, alternativeToAddress());
     for (QPushButton* image : {ui->Image2, ui->Image3, ui->Image5}) {
         connect(image, &QPushButton::clicked, this, &TSupportPage::VisitURL3);
     }
     connect(ui->Image4, &QPushButton::clicked, this, &TSupportPage::BClick2222);
 
-    setKeyword(ui->lblWallet, QString::fromLatin1(kWalletSignUp));
-    setKeyword(ui->lblCPSignUp, QString::fromLatin1(kCoinPaymentsSignUp));
-    setKeyword(ui->lblPayeerSignUp, QString::fromLatin1(kPayeerSignUp));
-    setKeyword(ui->lblSkrillSignUp, QString::fromLatin1(kSkrillSignUp));
+    setHelpKeyword(ui->lblWallet, QString::fromLatin1(kWalletSignUp));
+    setHelpKeyword(ui->lblCPSignUp, QString::fromLatin1(kCoinPaymentsSignUp));
+    setHelpKeyword(ui->lblPayeerSignUp, QString::fromLatin1(kPayeerSignUp));
+    setHelpKeyword(ui->lblSkrillSignUp, QString::fromLatin1(kSkrillSignUp));
     for (TLinkLabel* label : {ui->lblWallet, ui->lblCPSignUp, ui->lblPayeerSignUp, ui->lblSkrillSignUp}) {
         connect(label, &TLinkLabel::clicked, this, &TSupportPage::VisitURL32);
     }
@@ -49,7 +49,7 @@ TSupportPage::TSupportPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
                                                    {ui->btnPayeer20, 20}, {ui->btnPayeer30, 30}, {ui->btnPayeer50, 50},
                                                    {ui->btnPayeer100, 100}};
     for (const auto& [button, dollars] : payeer) {
-        setKeyword(button, payeerAddress(dollars));
+        setHelpKeyword(button, payeerAddress(dollars));
         connect(button, &QPushButton::clicked, this, &TSupportPage::VisitURL4);
     }
 
@@ -69,10 +69,10 @@ TSupportPage::TSupportPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
 
 TSupportPage::~TSupportPage() = default;
 
-void TSupportPage::VisitURL3() { openKeywordOf(sender()); }
-void TSupportPage::BClick2222() { openKeywordOf(sender()); }
-void TSupportPage::VisitURL32() { openKeywordOf(sender()); }
-void TSupportPage::VisitURL4() { openKeywordOf(sender()); }
+void TSupportPage::VisitURL3() { openHelpKeywordOf(sender()); }
+void TSupportPage::BClick2222() { openHelpKeywordOf(sender()); }
+void TSupportPage::VisitURL32() { openHelpKeywordOf(sender()); }
+void TSupportPage::VisitURL4() { openHelpKeywordOf(sender()); }
 
 void TSupportPage::subBTCClick22() { QGuiApplication::clipboard()->setText(ui->suBTC->text()); }
 void TSupportPage::subLTCClick22() { QGuiApplication::clipboard()->setText(ui->suLTC->text()); }

@@ -38,9 +38,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
         connect(label, &TLinkLabel::clicked, this, &TfrmAbout::Label5Click4);
     }
 
-    setKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));
-    setKeyword(ui->imgFacebook, facebookShareAddress());
-    setKeyword(ui->imgTwitter, twitterShareAddress());
+    setHelpKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));
+    setHelpKeyword(ui->imgFacebook, facebookShareAddress());
+    setHelpKeyword(ui->imgTwitter, twitterShareAddress());
     for (QPushButton* image : {ui->imgFanpage, ui->imgFacebook, ui->imgTwitter}) {
         connect(image, &QPushButton::clicked, this, &TfrmAbout::BClick23);
     }
@@ -62,7 +62,7 @@ void TfrmAbout::Label5Click4() {
     if (const auto* label = qobject_cast<const QLabel*>(sender())) OpenLink(label->text());
 }
 
-void TfrmAbout::BClick23() { openKeywordOf(sender()); }
+void TfrmAbout::BClick23() { openHelpKeywordOf(sender()); }
 
 void TfrmAbout::Image2Click24() {
     dialogs().input(this, QStringLiteral("Support Us"),

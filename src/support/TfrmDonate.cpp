@@ -18,11 +18,11 @@ TfrmDonate::TfrmDonate(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
 
-    setKeyword(ui->FB28, QString::fromLatin1(constants::kFanPage));
-    setKeyword(ui->Image2, facebookShareAddress());
-    setKeyword(ui->Image3, twitterShareAddress());
-    setKeyword(ui->Label3, QString::fromLatin1(kWalletSignUp));
-    setKeyword(ui->Button2, QString::fromLatin1(constants::kDonatePage));
+    termora::setHelpKeyword(ui->FB28, QString::fromLatin1(constants::kFanPage));
+    termora::setHelpKeyword(ui->Image2, facebookShareAddress());
+    termora::setHelpKeyword(ui->Image3, twitterShareAddress());
+    termora::setHelpKeyword(ui->Label3, QString::fromLatin1(kWalletSignUp));
+    termora::setHelpKeyword(ui->Button2, QString::fromLatin1(constants::kDonatePage));
 
     connect(ui->Image2, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
     connect(ui->Image3, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
@@ -61,9 +61,9 @@ void TfrmDonate::done(int result) {
     QDialog::done(result);
 }
 
-void TfrmDonate::imgPaypalClick() { openKeywordOf(sender()); }
-void TfrmDonate::Button2Click() { openKeywordOf(sender()); }
-void TfrmDonate::BClick() { openKeywordOf(sender()); }
+void TfrmDonate::imgPaypalClick() { openHelpKeywordOf(sender()); }
+void TfrmDonate::Button2Click() { openHelpKeywordOf(sender()); }
+void TfrmDonate::BClick() { openHelpKeywordOf(sender()); }
 
 void TfrmDonate::Image4Click() {
     dialogs().input(this, QStringLiteral("Support Us"),
