@@ -1,6 +1,7 @@
 #include "support/SupportPage.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
 #include "controls/LinkKeyword.h"
 #include "controls/TIntEdit.h"
 #include "platform/Dialogs.h"
@@ -41,8 +42,8 @@ TSupportPage::TSupportPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     setHelpKeyword(ui->lblCPSignUp, QString::fromLatin1(kCoinPaymentsSignUp));
     setHelpKeyword(ui->lblPayeerSignUp, QString::fromLatin1(kPayeerSignUp));
     setHelpKeyword(ui->lblSkrillSignUp, QString::fromLatin1(kSkrillSignUp));
-    for (TLinkLabel* label : {ui->lblWallet, ui->lblCPSignUp, ui->lblPayeerSignUp, ui->lblSkrillSignUp}) {
-        connect(label, &TLinkLabel::clicked, this, &TSupportPage::VisitURL32);
+    for (ClickableLabel* label : {ui->lblWallet, ui->lblCPSignUp, ui->lblPayeerSignUp, ui->lblSkrillSignUp}) {
+        connect(label, &ClickableLabel::clicked, this, &TSupportPage::VisitURL32);
     }
 
     const std::pair<QPushButton*, int> payeer[] = {{ui->btnPayeer1, 1},   {ui->btnPayeer5, 5},   {ui->btnPayeer10, 10},

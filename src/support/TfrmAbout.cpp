@@ -1,6 +1,7 @@
 #include "support/TfrmAbout.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
 #include "controls/LinkKeyword.h"
 #include "platform/Dialogs.h"
 #include "support/ProgramBadge.h"
@@ -34,8 +35,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Label8->setText(QStringLiteral("https://www.qt.io/"));
     ui->Label9->setText(QStringLiteral("https://libzip.org/"));
     ui->Label10->setText(QStringLiteral("https://www.debian.org/"));
-    for (TLinkLabel* label : {ui->Label5, ui->Label6, ui->Label7, ui->Label8, ui->Label9, ui->Label10}) {
-        connect(label, &TLinkLabel::clicked, this, &TfrmAbout::Label5Click4);
+    for (ClickableLabel* label : {ui->Label5, ui->Label6, ui->Label7, ui->Label8, ui->Label9, ui->Label10}) {
+        connect(label, &ClickableLabel::clicked, this, &TfrmAbout::Label5Click4);
     }
 
     setHelpKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));

@@ -1,6 +1,7 @@
 #include "support/TfrmDonate.h"
 
 #include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
 #include "controls/LinkKeyword.h"
 #include "platform/Dialogs.h"
 #include "support/DonationSwitch.h"
@@ -28,7 +29,7 @@ TfrmDonate::TfrmDonate(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     connect(ui->Image3, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
     connect(ui->Button2, &QPushButton::clicked, this, &TfrmDonate::Button2Click);
     connect(ui->FB28, &QPushButton::clicked, this, &TfrmDonate::BClick);
-    connect(ui->Label3, &TLinkLabel::clicked, this, &TfrmDonate::BClick);
+    connect(ui->Label3, &ClickableLabel::clicked, this, &TfrmDonate::BClick);
     connect(ui->Image4, &QPushButton::clicked, this, &TfrmDonate::Image4Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);
 }

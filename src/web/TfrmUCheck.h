@@ -26,9 +26,6 @@ public slots:
     void BitBtn1Click();
     void lblResClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void showResult(const QString& text, const QColor& colour, const QString& downloadLink);
     void showFailure();

@@ -10,7 +10,6 @@
 #include "platform/UserError.h"
 #include "support/ContributorPage.h"
 #include "support/GridText.h"
-#include "support/LinkLabel.h"
 #include "support/MorePage.h"
 #include "support/SupportData.h"
 #include "support/SupportLinks.h"

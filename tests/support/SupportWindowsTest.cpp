@@ -8,7 +8,6 @@
 #include "common/SupportTestHelpers.h"
 #include "platform/Registry.h"
 #include "support/DonationSwitch.h"
-#include "support/LinkLabel.h"
 #include "support/SupportLinks.h"
 #include "support/SupportWindows.h"
 #include "support/TfrmAbout.h"
@@ -107,7 +106,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(window, "FB28"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(window, "Image2"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(window, "Image3"), Qt::LeftButton);
-        QTest::mouseClick(child<TLinkLabel>(window, "Label3"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(window, "Label3"), Qt::LeftButton);
         QCOMPARE(links.opened, (QStringList{constants::kDonatePage, constants::kFanPage, support::facebookShareAddress(),
                                             support::twitterShareAddress(), support::kWalletSignUp}));
         QTest::mouseClick(child<QPushButton>(window, "Image4"), Qt::LeftButton);
@@ -152,7 +151,7 @@ private slots:
             }
             version = child<QLabel>(window, "lblVersion")->text();
             for (const char* name : {"Label5", "Label6", "Label7"}) {
-                QTest::mouseClick(child<TLinkLabel>(window, name), Qt::LeftButton);
+                QTest::mouseClick(child<QLabel>(window, name), Qt::LeftButton);
             }
             QTest::mouseClick(child<QPushButton>(window, "imgTwitter"), Qt::LeftButton);
             QTest::mouseClick(child<QPushButton>(window, "Image2"), Qt::LeftButton);
