@@ -1,7 +1,7 @@
 #include "reference/CodeGrid.h"
 
+#include "controls/TextTableModel.h"
 #include "reference/ReaderOrder.h"
-#include "reference/TextTableModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "reference/CountryPage.h"
 
+#include "controls/TextTableModel.h"
 #include "reference/CodeGrid.h"
 #include "reference/ReferenceTables.h"
-#include "reference/TextTableModel.h"
 #include "ui_CountryPage.h"
 
 namespace termora::reference {

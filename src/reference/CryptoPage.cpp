@@ -1,9 +1,9 @@
 #include "reference/CryptoPage.h"
 
 #include "controls/LinkKeyword.h"
+#include "controls/TextTableModel.h"
 #include "reference/CodeGrid.h"
 #include "reference/ReferenceTables.h"
-#include "reference/TextTableModel.h"
 #include "ui_CryptoPage.h"
 
 namespace termora::reference {

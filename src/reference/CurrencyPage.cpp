@@ -1,8 +1,8 @@
 #include "reference/CurrencyPage.h"
 
+#include "controls/TextTableModel.h"
 #include "reference/CodeGrid.h"
 #include "reference/ReferenceTables.h"
-#include "reference/TextTableModel.h"
 #include "ui_CurrencyPage.h"
 
 namespace termora::reference {

@@ -1,6 +1,7 @@
 #include "reference/FileExtensionPage.h"
 
 #include "controls/LinkKeyword.h"
+#include "controls/TextTableModel.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/LinkOpener.h"
@@ -8,7 +9,6 @@
 #include "reference/CodeGrid.h"
 #include "reference/ExtensionCatalogue.h"
 #include "reference/ExtensionCategories.h"
-#include "reference/TextTableModel.h"
 #include "ui_FileExtensionPage.h"
 
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "reference/TextTableModel.h"
+#include "controls/TextTableModel.h"
 
 namespace termora::reference {
 
