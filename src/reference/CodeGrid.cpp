@@ -1,5 +1,6 @@
 #include "reference/CodeGrid.h"
 
+#include "controls/TextGrid.h"
 #include "controls/TextTableModel.h"
 #include "reference/ReaderOrder.h"
 
@@ -47,24 +48,15 @@ void applyGridLook(QTableView& grid) {
     grid.horizontalHeader()->setHighlightSections(false);
 }
 
-TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<GridColumn> columns) {
-    QStringList headers;
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeColumn> columns) {
+    QList<GridColumn> titled;
     std::vector<Qt::CaseSensitivity> rules;
-    for (const GridColumn& column : columns) {
-        headers.append(QString::fromLatin1(column.header));
+    for (const CodeColumn& column : columns) {
+        titled.append({QString::fromLatin1(column.header), column.width});
         rules.push_back(column.sorting);
     }
-    auto* model = new TextTableModel(headers, &grid);
-    auto* proxy = new ColumnSortProxy(std::move(rules), &grid);
-    proxy->setSourceModel(model);
-    grid.setModel(proxy);
-
-    int section = 0;
-    for (const GridColumn& column : columns) grid.setColumnWidth(section++, column.width);
+    TextTableModel* model = setUpTextGrid(grid, titled, new ColumnSortProxy(std::move(rules), &grid));
     applyGridLook(grid);
-    // No sort column until the user clicks a header: the table's own order.
-    grid.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    grid.setSortingEnabled(true);
     return model;
 }
 

@@ -9,9 +9,11 @@ namespace Ui {
 class CountryPage;
 }
 
-namespace termora::reference {
-
+namespace termora {
 class TextTableModel;
+}
+
+namespace termora::reference {
 
 class CountryPage : public QWidget {
     Q_OBJECT

@@ -10,9 +10,11 @@ namespace Ui {
 class CryptoPage;
 }
 
-namespace termora::reference {
-
+namespace termora {
 class TextTableModel;
+}
+
+namespace termora::reference {
 
 class CryptoPage : public QWidget {
     Q_OBJECT

@@ -9,9 +9,11 @@ namespace Ui {
 class CurrencyPage;
 }
 
-namespace termora::reference {
-
+namespace termora {
 class TextTableModel;
+}
+
+namespace termora::reference {
 
 class CurrencyPage : public QWidget {
     Q_OBJECT

@@ -10,9 +10,11 @@ namespace Ui {
 class FileExtensionPage;
 }
 
-namespace termora::reference {
-
+namespace termora {
 class TextTableModel;
+}
+
+namespace termora::reference {
 
 class FileExtensionPage : public QWidget {
     Q_OBJECT

@@ -1,13 +1,13 @@
 #include "support/ContributorPage.h"
 
 #include "controls/LinkKeyword.h"
+#include "controls/TextTableModel.h"
 #include "platform/AppPaths.h"
 #include "support/GridFile.h"
 #include "support/ListGrid.h"
 #include "support/SupportData.h"
 #include "ui_ContributorPage.h"
 
-#include <QStandardItemModel>
 
 using namespace termora;
 using namespace termora::support;
@@ -44,7 +44,7 @@ TContributorPage::~TContributorPage() = default;
 
 void TContributorPage::loadContributors() {
     if (m_model->rowCount() > 0) return;
-    appendRows(*m_model, writeAndReadBack(paths::tempFile(QStringLiteral("Contributor.txt")), encodeUtf16Lines(m_lines)));
+    m_model->setRows(writeAndReadBack(paths::tempFile(QStringLiteral("Contributor.txt")), encodeUtf16Lines(m_lines)));
     ui->nxContributor->resizeRowsToContents();
 }
 

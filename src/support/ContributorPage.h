@@ -8,7 +8,10 @@
 
 #include <memory>
 
-class QStandardItemModel;
+
+namespace termora {
+class TextTableModel;
+}
 
 namespace Ui {
 class TContributorPage;
@@ -41,5 +44,5 @@ private slots:
 private:
     std::unique_ptr<Ui::TContributorPage> ui;
     QStringList m_lines;
-    QStandardItemModel* m_model = nullptr;
+    termora::TextTableModel* m_model = nullptr;
 };

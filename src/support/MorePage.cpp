@@ -2,6 +2,7 @@
 
 #include "base/TermoraConstants.h"
 #include "controls/LinkKeyword.h"
+#include "controls/TextTableModel.h"
 #include "platform/AppPaths.h"
 #include "support/GridFile.h"
 #include "support/ListGrid.h"
@@ -13,7 +14,6 @@
 
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 
 using namespace termora;
 using namespace termora::support;
@@ -51,9 +51,6 @@ TMoreSoftwarePage::TMoreSoftwarePage(QStringList lines, QWidget* parent)
                                           {QStringLiteral("ID"), 0},
                                           {QStringLiteral("Share Link"), 0}},
                             new MoreSortModel(this));
-    // Rows come in version order; the titles sort only when clicked.
-    ui->nxMore->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    ui->nxMore->setSortingEnabled(true);
     ui->nxMore->setItemDelegateForColumn(kMoreRating, new StarRatingDelegate(ui->nxMore));
     connect(ui->nxMore->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TMoreSoftwarePage::nxMoreSelectCell);
@@ -70,7 +67,7 @@ void TMoreSoftwarePage::loadMoreSoftware() {
     GridRows rows = writeAndReadBack(paths::tempFile(QStringLiteral("more.txt")), encodeCp1252Lines(m_lines));
     removeOwnRow(rows, QString::fromLatin1(constants::kProgramName));
     sortByVersionDescending(rows);
-    appendRows(*m_model, rows);
+    m_model->setRows(rows);
     ui->nxMore->resizeRowsToContents();
 }
 

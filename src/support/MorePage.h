@@ -7,7 +7,10 @@
 
 #include <memory>
 
-class QStandardItemModel;
+
+namespace termora {
+class TextTableModel;
+}
 
 namespace Ui {
 class TMoreSoftwarePage;
@@ -37,5 +40,5 @@ private slots:
 private:
     std::unique_ptr<Ui::TMoreSoftwarePage> ui;
     QStringList m_lines;
-    QStandardItemModel* m_model = nullptr;
+    termora::TextTableModel* m_model = nullptr;
 };
