@@ -1,5 +1,6 @@
 #include "reference/FileExtensionPage.h"
 
+#include "controls/CounterText.h"
 #include "controls/LinkKeyword.h"
 #include "controls/TextTableModel.h"
 #include "platform/AppPaths.h"
@@ -21,8 +22,6 @@ namespace {
 
 constexpr int kCategoryColumns = 4;
 constexpr int kExtensionColumn = 0;
-
-QString countText(qsizetype count) { return QStringLiteral("[ %1 ]").arg(count); }
 
 }  // namespace
 
@@ -110,7 +109,7 @@ void FileExtensionPage::ListBox1Click() {
 
 void FileExtensionPage::showRows(QList<QStringList> rows) {
     m_model->setRows(std::move(rows));
-    m_ui->lbltot->setText(countText(m_model->rowCount()));
+    m_ui->lbltot->setText(counterText(m_model->rowCount()));
     if (m_model->rowCount() > 0) m_ui->FileExt->setCurrentIndex(m_model->index(0, kExtensionColumn));
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui_DictionaryPage.h"
 
+#include "controls/ClickableLabel.h"
+#include "controls/CounterText.h"
 #include "platform/Dialogs.h"
 #include "search/SearchRun.h"
 #include "search/SearchScheduler.h"
@@ -29,8 +31,6 @@ constexpr int kListItemHeight = 13;
 constexpr int kGridKeyWidth = 90;
 constexpr int kGridExpansionWidth = 446;
 constexpr int kGridExpansionMinWidth = 200;
-
-QString counterText(const QString& inner) { return QStringLiteral("[ ") + inner + QStringLiteral(" ]"); }
 
 void setLabelColour(QWidget* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -346,11 +346,9 @@ int DictionaryPage::selectedRow(const QAbstractItemView& view) {
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(QString::number(count))); }
+void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(count)); }
 
-void DictionaryPage::setCounter(int position, int count) {
-    ui->NI->setText(counterText(QString::number(position) + QStringLiteral(" / ") + QString::number(count)));
-}
+void DictionaryPage::setCounter(int position, int count) { ui->NI->setText(counterText(position, count)); }
 
 void DictionaryPage::setGridCounter(int row) { setCounter(row + 1, static_cast<int>(m_buckets.bucket(0).size())); }
 
