@@ -38,11 +38,6 @@ using namespace termora::testing;
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList column(QTableView& grid, int column) {
     QStringList values;
     for (int row = 0; row < grid.model()->rowCount(); ++row) values.append(grid.model()->index(row, column).data().toString());
@@ -224,7 +219,7 @@ private slots:
         auto* grid = child<QTableView>(page, "nxContributor");
         QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString("-"));
         page.loadContributors();
-        QCOMPARE(fileBytes(temp.file("Contributor.txt")), support::encodeUtf16Lines(lines));
+        QCOMPARE(readFile(temp.file("Contributor.txt")), support::encodeUtf16Lines(lines));
         QCOMPARE(column(*grid, 0), (QStringList{"Ana", "Bo"}));
         QVERIFY(grid->isColumnHidden(5));
 
@@ -316,7 +311,7 @@ private slots:
         TMoreSoftwarePage page(kPrograms, nullptr);
         auto* grid = child<QTableView>(page, "nxMore");
         page.loadMoreSoftware();
-        QCOMPARE(fileBytes(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
+        QCOMPARE(readFile(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
         QCOMPARE(column(*grid, 0), (QStringList{"Sharer", "Termora", "Tom & Jerry", "alpha"}));
         QCOMPARE(column(*grid, 1), (QStringList{"2016.12", "2016.08", "2016.06", "2014.01"}));
         for (int hidden : {4, 5, 6}) QVERIFY(grid->isColumnHidden(hidden));

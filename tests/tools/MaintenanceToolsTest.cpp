@@ -31,11 +31,6 @@ void rightClick(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &event);
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 }  // namespace
 
 class MaintenanceToolsTest : public QObject {
@@ -111,7 +106,7 @@ private slots:
 
     void exportWritesTableAByteForByte() {
         m_tools->Button3Click();
-        const QByteArray written = fileBytes(m_home.filePath("SA.txt"));
+        const QByteArray written = termora::testing::readFile(m_home.filePath("SA.txt"));
         const auto lines = termora::textfile::splitLines(written);
         QCOMPARE(lines.size(), qsizetype(termora::fixture::store().table(0).size()));
         QVERIFY(written.startsWith("(S:'AbL [1]';L:'Arbeitsgemeinschaft B\xe4uerliche Landwirtschaft eV (Germany)'),\r\n"));
@@ -170,7 +165,7 @@ private slots:
         QCOMPARE(dialogs.inputs[0].caption, QString("Tambah Data"));
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
         QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
-        QCOMPARE(fileBytes(newTxt()), after);
+        QCOMPARE(termora::testing::readFile(newTxt()), after);
     }
 
     void entriesLiveInTheUsersDataFolder() {
@@ -181,7 +176,7 @@ private slots:
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << "XER" << "XML Encoding Rules";
         rightClick(DictionaryControls(*m_page).Label3);
-        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+        QCOMPARE(termora::testing::readFile(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
         QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/New.txt"));
         qputenv("XDG_DATA_HOME", dataHome);
     }
@@ -210,7 +205,7 @@ private slots:
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << QString::fromUtf8("\xe6\x97\xa5") << "Japan";
         QVERIFY_THROWS_EXCEPTION(termora::UserError, m_tools->Label3ContextPopup());
-        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+        QCOMPARE(termora::testing::readFile(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
     }
 };
 
