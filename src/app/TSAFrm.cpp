@@ -121,9 +121,9 @@ void TSAFrm::installPages() {
     m_currencies = new reference::CurrencyPage(ui->CurrSht);
     auto* emoticons = new reference::EmoticonPage(ui->FBSht);
     new reference::FileExtensionPage(ui->FileExtSht);
-    auto* support = new TSupportPage(ui->shtSupport);
-    m_contributors = new TContributorPage(ui->shtContrib);
-    m_more = new TMoreSoftwarePage(ui->shtMore);
+    auto* support = new SupportPage(ui->shtSupport);
+    m_contributors = new ContributorPage(ui->shtContrib);
+    m_more = new MorePage(ui->shtMore);
 
     // The labels that put the full-listing code into the search box.
     connect(m_online, &OnlineSearchPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
@@ -132,10 +132,10 @@ void TSAFrm::installPages() {
     connect(m_currencies, &reference::CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
     connect(emoticons, &reference::EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
 
-    connect(support, &TSupportPage::pageRequested, this, [this](const QString& page) {
+    connect(support, &SupportPage::pageRequested, this, [this](const QString& page) {
         reportErrors(this, [&] { showPage(page); });
     });
-    connect(m_contributors, &TContributorPage::pageRequested, this, [this](const QString& page) {
+    connect(m_contributors, &ContributorPage::pageRequested, this, [this](const QString& page) {
         reportErrors(this, [&] { showPage(page); });
     });
 }

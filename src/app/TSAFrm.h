@@ -9,9 +9,6 @@
 
 class QAbstractButton;
 class QTimer;
-class TContributorPage;
-class TResizeKit;
-class TMoreSoftwarePage;
 
 namespace Ui {
 class TSAFrm;
@@ -19,8 +16,10 @@ class TSAFrm;
 
 namespace termora {
 
+class ContributorPage;
 class DictionaryPage;
 class MaintenanceTools;
+class MorePage;
 class OnlineSearchPage;
 namespace reference {
 class CountryPage;
@@ -67,8 +66,8 @@ private:
     reference::CryptoPage* m_crypto;
     reference::CountryPage* m_countries;
     reference::CurrencyPage* m_currencies;
-    TContributorPage* m_contributors;
-    TMoreSoftwarePage* m_more;
+    ContributorPage* m_contributors;
+    MorePage* m_more;
     QTimer* m_timer;
 };
 

@@ -21,6 +21,7 @@ struct GridColumn {
 // one is given: a header click then sorts (a second click reverses), and
 // until the first click the rows keep the model's order. Returns the
 // model, owned by the grid.
-TextTableModel* setUpTextGrid(QTableView& grid, const QList<GridColumn>& columns, QSortFilterProxyModel* sorter = nullptr);
+TextTableModel* setUpTextGrid(QTableView& grid, const QList<GridColumn>& columns,
+                              QSortFilterProxyModel* sorter = nullptr);
 
 }  // namespace termora

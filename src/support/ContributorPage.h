@@ -8,24 +8,23 @@
 
 #include <memory>
 
+namespace Ui {
+class ContributorPage;
+}  // namespace Ui
 
 namespace termora {
+
 class TextTableModel;
-}
 
-namespace Ui {
-class TContributorPage;
-}
-
-class TContributorPage : public QWidget {
+class ContributorPage : public QWidget {
     Q_OBJECT
 
 public:
     // `lines`: the tab-separated contributor lines (the shipped list unless
     // given).
-    explicit TContributorPage(QWidget* parent = nullptr);
-    TContributorPage(QStringList lines, QWidget* parent);
-    ~TContributorPage() override;
+    explicit ContributorPage(QWidget* parent = nullptr);
+    ContributorPage(QStringList lines, QWidget* parent);
+    ~ContributorPage() override;
 
     // Fills the grid once per run: writes the lines to "Contributor.txt" in
     // the temporary directory and reads the file back. Throws UserError when
@@ -42,7 +41,9 @@ private slots:
     void btnHTSUClick();
 
 private:
-    std::unique_ptr<Ui::TContributorPage> ui;
+    std::unique_ptr<Ui::ContributorPage> ui;
     QStringList m_lines;
-    termora::TextTableModel* m_model = nullptr;
+    TextTableModel* m_model = nullptr;
 };
+
+}  // namespace termora

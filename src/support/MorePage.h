@@ -7,23 +7,22 @@
 
 #include <memory>
 
+namespace Ui {
+class MorePage;
+}  // namespace Ui
 
 namespace termora {
+
 class TextTableModel;
-}
 
-namespace Ui {
-class TMoreSoftwarePage;
-}
-
-class TMoreSoftwarePage : public QWidget {
+class MorePage : public QWidget {
     Q_OBJECT
 
 public:
     // `lines`: the tab-separated program lines (the shipped list unless given).
-    explicit TMoreSoftwarePage(QWidget* parent = nullptr);
-    TMoreSoftwarePage(QStringList lines, QWidget* parent);
-    ~TMoreSoftwarePage() override;
+    explicit MorePage(QWidget* parent = nullptr);
+    MorePage(QStringList lines, QWidget* parent);
+    ~MorePage() override;
 
     // The loader the navigation runs each time the page is chosen: when the
     // grid is empty, writes the lines to "more.txt" in the temporary
@@ -38,7 +37,9 @@ private slots:
     void chkShareClick();
 
 private:
-    std::unique_ptr<Ui::TMoreSoftwarePage> ui;
+    std::unique_ptr<Ui::MorePage> ui;
     QStringList m_lines;
-    termora::TextTableModel* m_model = nullptr;
+    TextTableModel* m_model = nullptr;
 };
+
+}  // namespace termora

@@ -7,18 +7,18 @@
 
 #include <memory>
 
-class TIntEdit;
-
 namespace Ui {
-class TSupportPage;
-}
+class SupportPage;
+}  // namespace Ui
 
-class TSupportPage : public QWidget {
+namespace termora {
+
+class SupportPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TSupportPage(QWidget* parent = nullptr);
-    ~TSupportPage() override;
+    explicit SupportPage(QWidget* parent = nullptr);
+    ~SupportPage() override;
 
 signals:
     // Asks the frame to bring a page to the front ("shtContrib").
@@ -39,5 +39,7 @@ private slots:
     void sBitBtn1Click();
 
 private:
-    std::unique_ptr<Ui::TSupportPage> ui;
+    std::unique_ptr<Ui::SupportPage> ui;
 };
+
+}  // namespace termora

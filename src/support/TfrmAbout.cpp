@@ -8,8 +8,7 @@
 #include "support/SupportLinks.h"
 #include "ui_TfrmAbout.h"
 
-using namespace termora;
-using namespace termora::support;
+namespace termora {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAbout>()) {
     ui->setupUi(this);
@@ -18,10 +17,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 
     const QString name = QString::fromLatin1(constants::kProgramName);
     const QString version = QString::fromLatin1(constants::kVersion);
-    ui->imgLogo->setPixmap(programBadge(name, 0, 48));
+    ui->imgLogo->setPixmap(support::programBadge(name, 0, 48));
     ui->lblName->setText(name);
     ui->lblVersion->setText(QStringLiteral("Version ") + version);
-    ui->lblUpdated->setText(lastUpdatedText(version));
+    ui->lblUpdated->setText(support::lastUpdatedText(version));
     ui->lblMaker->setText(QString::fromLatin1(constants::kMakerNotice));
     QPalette footer = ui->pnlFooter->palette();
     footer.setColor(QPalette::Window, QColor(89, 141, 211));
@@ -40,8 +39,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     }
 
     setHelpKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));
-    setHelpKeyword(ui->imgFacebook, facebookShareAddress());
-    setHelpKeyword(ui->imgTwitter, twitterShareAddress());
+    setHelpKeyword(ui->imgFacebook, support::facebookShareAddress());
+    setHelpKeyword(ui->imgTwitter, support::twitterShareAddress());
     for (QPushButton* image : {ui->imgFanpage, ui->imgFacebook, ui->imgTwitter}) {
         connect(image, &QPushButton::clicked, this, &TfrmAbout::BClick23);
     }
@@ -73,3 +72,5 @@ void TfrmAbout::Image2Click24() {
 }
 
 void TfrmAbout::Button1Click5() { close(); }
+
+}  // namespace termora

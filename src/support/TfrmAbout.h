@@ -8,7 +8,9 @@
 
 namespace Ui {
 class TfrmAbout;
-}
+}  // namespace Ui
+
+namespace termora {
 
 class TfrmAbout : public QDialog {
     Q_OBJECT
@@ -27,3 +29,5 @@ private slots:
 private:
     std::unique_ptr<Ui::TfrmAbout> ui;
 };
+
+}  // namespace termora

@@ -11,8 +11,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
-using namespace termora;
-using namespace termora::support;
+namespace termora {
 
 TfrmDonate::TfrmDonate(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmDonate>()) {
     ui->setupUi(this);
@@ -20,9 +19,9 @@ TfrmDonate::TfrmDonate(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     setFixedSize(size());
 
     termora::setHelpKeyword(ui->FB28, QString::fromLatin1(constants::kFanPage));
-    termora::setHelpKeyword(ui->Image2, facebookShareAddress());
-    termora::setHelpKeyword(ui->Image3, twitterShareAddress());
-    termora::setHelpKeyword(ui->Label3, QString::fromLatin1(kWalletSignUp));
+    termora::setHelpKeyword(ui->Image2, support::facebookShareAddress());
+    termora::setHelpKeyword(ui->Image3, support::twitterShareAddress());
+    termora::setHelpKeyword(ui->Label3, QString::fromLatin1(support::kWalletSignUp));
     termora::setHelpKeyword(ui->Button2, QString::fromLatin1(constants::kDonatePage));
 
     connect(ui->Image2, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
@@ -47,15 +46,15 @@ void TfrmDonate::showEvent(QShowEvent* event) {
 void TfrmDonate::FormShow() {
     // Button captions take "&" as an accelerator mark, so the keyword goes
     // into the check box doubled; labels and the title show it as it is.
-    const QString doubled = doubledAmpersands(m_helpKeyword);
+    const QString doubled = support::doubledAmpersands(m_helpKeyword);
     setWindowTitle(windowTitle().replace(QStringLiteral("%s"), m_helpKeyword));
     ui->Label1->setText(ui->Label1->text().replace(QStringLiteral("%s"), m_helpKeyword));
     ui->Label11->setText(ui->Label11->text().replace(QStringLiteral("%s"), m_helpKeyword));
     ui->chkShow->setText(ui->chkShow->text().replace(QStringLiteral("%s"), doubled));
-    ui->chkShow->setChecked(readShowSwitch(m_tag));
+    ui->chkShow->setChecked(support::readShowSwitch(m_tag));
 }
 
-void TfrmDonate::FormClose() { writeShowSwitch(m_tag, ui->chkShow->isChecked()); }
+void TfrmDonate::FormClose() { support::writeShowSwitch(m_tag, ui->chkShow->isChecked()); }
 
 void TfrmDonate::done(int result) {
     FormClose();
@@ -74,3 +73,5 @@ void TfrmDonate::Image4Click() {
 }
 
 void TfrmDonate::Button1Click() { close(); }
+
+}  // namespace termora

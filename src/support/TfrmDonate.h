@@ -10,7 +10,9 @@
 
 namespace Ui {
 class TfrmDonate;
-}
+}  // namespace Ui
+
+namespace termora {
 
 class TfrmDonate : public QDialog {
     Q_OBJECT
@@ -46,3 +48,5 @@ private:
     QString m_helpKeyword;
     int m_tag = 0;
 };
+
+}  // namespace termora

@@ -108,7 +108,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         window = new TSAFrm;
-        QCOMPARE(dialogs.modalClasses, opens ? QStringList{"TfrmDonate"} : QStringList{});
+        QCOMPARE(dialogs.modalClasses, opens ? QStringList{"termora::TfrmDonate"} : QStringList{});
         QCOMPARE(shownBeforeTheWindow, opens);
         delete window;
         switchDonationWindow("0");

@@ -5,7 +5,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class IntEditTest : public QObject {
+using termora::TIntEdit;
+
+class TIntEditTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,5 +76,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(IntEditTest)
+QTEST_MAIN(TIntEditTest)
 #include "TIntEditTest.moc"

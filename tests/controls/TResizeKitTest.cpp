@@ -74,7 +74,7 @@ QSize frameOf(const QWidget& window) { return window.frameGeometry().size() - wi
 
 }  // namespace
 
-class ResizeKitTest : public QObject {
+class TResizeKitTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<SampleWindow> window;
@@ -342,5 +342,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResizeKitTest)
+QTEST_MAIN(TResizeKitTest)
 #include "TResizeKitTest.moc"

@@ -72,7 +72,7 @@ private slots:
         m_window = std::make_unique<TSAFrm>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QCOMPARE(m_dialogs.modalClasses, QStringList{"TfrmDonate"});
+        QCOMPARE(m_dialogs.modalClasses, QStringList{"termora::TfrmDonate"});
     }
     void init() { m_dialogs.messages.clear(); }
     void cleanup() {

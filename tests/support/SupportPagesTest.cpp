@@ -112,7 +112,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, amount);
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         auto* edit = child<TIntEdit>(page, qPrintable(field));
         QCOMPARE(edit->Value(), 5);
         edit->setText(typed);
@@ -140,7 +140,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, amountKey);
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         page.show();
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));
@@ -164,7 +164,7 @@ private slots:
 
     void linksOfThePage() {
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         for (const char* name : {"Image2", "Image5", "Image4", "Image3", "lblWallet", "lblCPSignUp", "lblPayeerSignUp",
                                  "lblSkrillSignUp", "btnPayeer1", "btnPayeer5", "btnPayeer10", "btnPayeer20",
                                  "btnPayeer30", "btnPayeer50", "btnPayeer100"}) {
@@ -182,7 +182,7 @@ private slots:
 
     void copyButtonsBoxesAndTheWayToTheContributors() {
         DialogScript script;
-        TSupportPage page;
+        SupportPage page;
         const std::pair<const char*, const char*> wallets[] = {{"suBTC", "subBTC"}, {"suLTC", "subLTC"}, {"suDOGE", "subDOGE"}};
         for (const auto& [fieldName, buttonName] : wallets) {
             child<QLineEdit>(page, fieldName)->setText(QString("wallet of ") + fieldName);
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(script.messages[0].text.contains("2. Buy our own Domain && Web Hosting\r"));
         QCOMPARE(script.messages[0].kind, Dialogs::Kind::Information);
 
-        QSignalSpy requested(&page, &TSupportPage::pageRequested);
+        QSignalSpy requested(&page, &SupportPage::pageRequested);
         click(page, "sBitBtn1");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(), QString("shtContrib"));
@@ -215,7 +215,7 @@ private slots:
             QString::fromUtf8("Ana\thttp://ana\t-\thttp://tw/ana\t-\tReviewed it|Donated 5 €"),
             "Bo\t-\t-\t-\t-\tSpread the word",
         };
-        TContributorPage page(lines, nullptr);
+        ContributorPage page(lines, nullptr);
         auto* grid = child<QTableView>(page, "nxContributor");
         QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString("-"));
         page.loadContributors();
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(grid->model()->rowCount(), 2);
         QVERIFY(!QFile::exists(temp.file("Contributor.txt")));
 
-        QSignalSpy requested(&page, &TContributorPage::pageRequested);
+        QSignalSpy requested(&page, &ContributorPage::pageRequested);
         click(page, "btnHTSU");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(), QString("shtSupport"));
@@ -252,8 +252,8 @@ private slots:
         TempDirScope temp;
         // A folder standing under a list's file name blocks its write.
         for (const char* name : kListFiles) QVERIFY(QDir().mkdir(temp.file(name)));
-        TContributorPage contributors;
-        TMoreSoftwarePage more;
+        ContributorPage contributors;
+        MorePage more;
         QVERIFY_THROWS_EXCEPTION(UserError, contributors.loadContributors());
         QVERIFY_THROWS_EXCEPTION(UserError, more.loadMoreSoftware());
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), 0);
@@ -277,8 +277,8 @@ private slots:
         for (const char* name : kListFiles) {
             QVERIFY(folders ? QDir().mkpath(temp.shared(name) + "/inside") : writeFile(temp.shared(name), planted));
         }
-        TContributorPage contributors;
-        TMoreSoftwarePage more;
+        ContributorPage contributors;
+        MorePage more;
         contributors.loadContributors();
         more.loadMoreSoftware();
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), support::contributorLines().size());
@@ -298,7 +298,7 @@ private slots:
         qunsetenv("XDG_RUNTIME_DIR");
         const QString expected = QString("/tmp/termora-%1/Contributor.txt").arg(::geteuid());
         QFile::remove(expected);
-        TContributorPage page;
+        ContributorPage page;
         page.loadContributors();
         QCOMPARE(child<QTableView>(page, "nxContributor")->model()->rowCount(), support::contributorLines().size());
         QVERIFY(QFile::remove(expected));
@@ -308,7 +308,7 @@ private slots:
 
     void moreSoftwareList() {
         TempDirScope temp;
-        TMoreSoftwarePage page(kPrograms, nullptr);
+        MorePage page(kPrograms, nullptr);
         auto* grid = child<QTableView>(page, "nxMore");
         page.loadMoreSoftware();
         QCOMPARE(readFile(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
@@ -330,7 +330,7 @@ private slots:
     void moreSoftwareDetailsAndDownload() {
         TempDirScope temp;
         LinkRecorder links;
-        TMoreSoftwarePage page(kPrograms, nullptr);
+        MorePage page(kPrograms, nullptr);
         page.show();
         page.loadMoreSoftware();
         auto* grid = child<QTableView>(page, "nxMore");

@@ -60,7 +60,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         support::openDonationWindow(nullptr);
-        QCOMPARE(script.modalClasses, QStringList{"TfrmDonate"});
+        QCOMPARE(script.modalClasses, QStringList{"termora::TfrmDonate"});
         QCOMPARE(shownChecked, checked);
         QCOMPARE(storedSwitch(), checked ? QString("1") : QString("0"));
     }
@@ -158,7 +158,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         support::openAboutWindow(nullptr);
-        QCOMPARE(script.modalClasses, QStringList{"TfrmAbout"});
+        QCOMPARE(script.modalClasses, QStringList{"termora::TfrmAbout"});
         QCOMPARE(tabsShown, QStringList{"About Us"});
         QCOMPARE(pagesReached, (QStringList{"tsAbout", "tsAbout", "tsAbout"}));
         QVERIFY(drawnAsBefore);
