@@ -116,21 +116,21 @@ void TSAFrm::FormCreate() {
 void TSAFrm::installPages() {
     m_online = new OnlineSearchPage(ui->ASSht);
     new UrlToolsPage(ui->shtURLSE);
-    m_crypto = new reference::CryptoPage(ui->CCCSht);
-    m_countries = new reference::CountryPage(ui->CountrySht);
-    m_currencies = new reference::CurrencyPage(ui->CurrSht);
-    auto* emoticons = new reference::EmoticonPage(ui->FBSht);
-    new reference::FileExtensionPage(ui->FileExtSht);
+    m_crypto = new CryptoPage(ui->CCCSht);
+    m_countries = new CountryPage(ui->CountrySht);
+    m_currencies = new CurrencyPage(ui->CurrSht);
+    auto* emoticons = new EmoticonPage(ui->FBSht);
+    new FileExtensionPage(ui->FileExtSht);
     auto* support = new SupportPage(ui->shtSupport);
     m_contributors = new ContributorPage(ui->shtContrib);
     m_more = new MorePage(ui->shtMore);
 
     // The labels that put the full-listing code into the search box.
     connect(m_online, &OnlineSearchPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_crypto, &reference::CryptoPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_countries, &reference::CountryPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_currencies, &reference::CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(emoticons, &reference::EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_crypto, &CryptoPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_countries, &CountryPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_currencies, &CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(emoticons, &EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
 
     connect(support, &SupportPage::pageRequested, this, [this](const QString& page) {
         reportErrors(this, [&] { showPage(page); });

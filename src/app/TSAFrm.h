@@ -17,15 +17,13 @@ class TSAFrm;
 namespace termora {
 
 class ContributorPage;
+class CountryPage;
+class CryptoPage;
+class CurrencyPage;
 class DictionaryPage;
 class MaintenanceTools;
 class MorePage;
 class OnlineSearchPage;
-namespace reference {
-class CountryPage;
-class CryptoPage;
-class CurrencyPage;
-}  // namespace reference
 
 class TSAFrm : public QWidget {
     Q_OBJECT
@@ -63,9 +61,9 @@ private:
     DictionaryPage* m_dictionary;
     MaintenanceTools* m_tools;
     OnlineSearchPage* m_online;
-    reference::CryptoPage* m_crypto;
-    reference::CountryPage* m_countries;
-    reference::CurrencyPage* m_currencies;
+    CryptoPage* m_crypto;
+    CountryPage* m_countries;
+    CurrencyPage* m_currencies;
     ContributorPage* m_contributors;
     MorePage* m_more;
     QTimer* m_timer;

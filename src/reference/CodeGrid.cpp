@@ -48,10 +48,10 @@ void applyGridLook(QTableView& grid) {
     grid.horizontalHeader()->setHighlightSections(false);
 }
 
-TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeColumn> columns) {
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeGridColumn> columns) {
     QList<GridColumn> titled;
     std::vector<Qt::CaseSensitivity> rules;
-    for (const CodeColumn& column : columns) {
+    for (const CodeGridColumn& column : columns) {
         titled.append({QString::fromLatin1(column.header), column.width});
         rules.push_back(column.sorting);
     }

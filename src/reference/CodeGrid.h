@@ -19,7 +19,7 @@ namespace termora::reference {
 // A text of the constant tables (UTF-8) for display.
 QString tableText(std::string_view utf8);
 
-struct CodeColumn {
+struct CodeGridColumn {
     const char* header;
     int width;
     // In a reader's order (ReaderOrder.h); CaseSensitive: alphabetical,
@@ -33,7 +33,7 @@ void applyGridLook(QTableView& grid);
 
 // Gives the grid its model and columns (TextGrid.h), sorted by each column's
 // rule, with the code pages' look. Returns the model, owned by the grid.
-TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeColumn> columns);
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeGridColumn> columns);
 
 // The text in the given column of the selected row, as the grid shows it.
 std::optional<QString> selectedRowText(const QTableView& grid, int column);

@@ -7,13 +7,11 @@
 
 namespace Ui {
 class CountryPage;
-}
+}  // namespace Ui
 
 namespace termora {
-class TextTableModel;
-}
 
-namespace termora::reference {
+class TextTableModel;
 
 class CountryPage : public QWidget {
     Q_OBJECT
@@ -34,8 +32,8 @@ private slots:
     void Button5Click();
 
 private:
-    std::unique_ptr<Ui::CountryPage> m_ui;
+    std::unique_ptr<Ui::CountryPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

@@ -8,13 +8,11 @@
 
 namespace Ui {
 class CryptoPage;
-}
+}  // namespace Ui
 
 namespace termora {
-class TextTableModel;
-}
 
-namespace termora::reference {
+class TextTableModel;
 
 class CryptoPage : public QWidget {
     Q_OBJECT
@@ -35,8 +33,8 @@ private slots:
     void VisitURL();
 
 private:
-    std::unique_ptr<Ui::CryptoPage> m_ui;
+    std::unique_ptr<Ui::CryptoPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

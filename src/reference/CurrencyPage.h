@@ -7,13 +7,11 @@
 
 namespace Ui {
 class CurrencyPage;
-}
+}  // namespace Ui
 
 namespace termora {
-class TextTableModel;
-}
 
-namespace termora::reference {
+class TextTableModel;
 
 class CurrencyPage : public QWidget {
     Q_OBJECT
@@ -34,8 +32,8 @@ private slots:
     void Button8Click();
 
 private:
-    std::unique_ptr<Ui::CurrencyPage> m_ui;
+    std::unique_ptr<Ui::CurrencyPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

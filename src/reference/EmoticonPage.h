@@ -7,9 +7,9 @@
 
 namespace Ui {
 class EmoticonPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class EmoticonPage : public QWidget {
     Q_OBJECT
@@ -29,7 +29,7 @@ private slots:
 private:
     void fillList();
 
-    std::unique_ptr<Ui::EmoticonPage> m_ui;
+    std::unique_ptr<Ui::EmoticonPage> ui;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

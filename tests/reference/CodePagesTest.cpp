@@ -23,6 +23,7 @@
 
 #include <memory>
 
+using namespace termora;
 using namespace termora::reference;
 using termora::testing::clickRow;
 

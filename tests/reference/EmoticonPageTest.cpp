@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+using namespace termora;
 using namespace termora::reference;
 using termora::testing::clickRow;
 using termora::testing::drawnHighlighted;

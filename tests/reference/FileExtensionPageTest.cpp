@@ -22,7 +22,6 @@
 #include <sys/stat.h>
 
 using namespace termora;
-using namespace termora::reference;
 using testing::Packing;
 using testing::clickRow;
 using testing::drawnHighlighted;
