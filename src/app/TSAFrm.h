@@ -34,13 +34,21 @@ public:
     DictionaryPage& dictionaryPage() { return *m_dictionary; }
 
 public slots:
+    // The navigation bar: brings the page the button's tag numbers to the
+    // front, filling a reference grid on its first showing.
     void spdFreewareClick(QAbstractButton* sender);
+    // "Visit Homepage": opens the address in the button's help keyword.
     void BClick();
+    // The header's About, Donate and Update Checker buttons: each opens its
+    // window, modal.
     void Button6Click();
     void Button2Click22();
     void btnUpdateClick();
+    // A double-click on the program icon opens a further main window.
     void IconDblClick();
+    // A double-click on the version label opens the program's folder.
     void luDblClick();
+    // Every second: memory load, battery level and uptime into the status bar.
     void Timer1Timer();
     // Brings a page to the front without touching the navigation buttons.
     void showPage(const QString& pageName);

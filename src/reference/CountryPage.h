@@ -28,7 +28,9 @@ signals:
     void fullListingCodeRequested();
 
 private slots:
+    // The case choice: the internet domains in small or LARGE letters.
     void cmbCaseChange(int item);
+    // "Copy Country/Region Name".
     void Button5Click();
 
 private:

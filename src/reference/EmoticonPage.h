@@ -22,7 +22,8 @@ signals:
     void fullListingCodeRequested();
 
 private slots:
-    // "Copy Shortcut" and a double-click on a row: the first shortcut.
+    // "Copy Shortcut" and a double-click on a row: the first shortcut onto
+    // the clipboard.
     void Button4Click();
     void lstFEDblClick();
 

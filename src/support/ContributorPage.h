@@ -36,8 +36,11 @@ signals:
     void pageRequested(const QString& pageObjectName);
 
 private slots:
+    // A row chosen: its name, links and contribution into the detail panel.
     void nxContributorSelectCell();
+    // The four link buttons: open the chosen contributor's address.
     void VisitURL2();
+    // "How to Support Us?": brings the support page to the front.
     void btnHTSUClick();
 
 private:

@@ -32,8 +32,13 @@ public:
     void loadMoreSoftware();
 
 private slots:
+    // A row chosen: its name, version, description and badge into the
+    // detail panel.
     void nxMoreSelectCell();
+    // "Download": opens the chosen program's download link, or its share
+    // link when "Share" is shown and checked.
     void msDownloadClick();
+    // The "Share" box: its caption follows its state.
     void chkShareClick();
 
 private:

@@ -20,10 +20,15 @@ public:
     ~TfrmAbout() override;
 
 private slots:
+    // Creation: the "Special Thanks To" tab leaves the strip.
     void FormCreate();
+    // The link labels: open the address the clicked label shows.
     void Label5Click4();
+    // The three footer images: open the address in the image's help keyword.
     void BClick23();
+    // The Bitcoin image: an input box showing the donation address.
     void Image2Click24();
+    // "Close": closes the window.
     void Button1Click5();
 
 private:

@@ -59,24 +59,33 @@ signals:
     void expansionLabelRightClicked();
 
 public slots:
-    // Search triggers: each requests one run, which executes after the handler returns.
+    // Search triggers: each requests one run, which executes after the
+    // handler returns. The search button (and Enter), a changed search text
+    // with Auto Search checked; a click on Auto Search puts the focus back
+    // into the search box; the Anagram method enables "Same Length".
     void CariClick();
     void FindChange();
     void AutoClick();
     void m1Click();
-    // The search run itself and its completion.
+    // The search run itself: the hits into the list, the grid and the
+    // counter; then the length buckets of the hits.
     void DoSearch();
     void finsearch();
-    // Length filter, column number, view style.
+    // The length buttons (the list shows the keys of one length), the
+    // column number, and the Classic or Modern view.
     void t1Click(QAbstractButton* sender);
     void KClick();
     void vsClassicClick(QAbstractButton* sender);
-    // Selection and the expansion view.
+    // A key chosen in the list or a row in the grid: its meanings into the
+    // expansion view, arranged one a line with their markers highlighted.
     void SALClick();
     void GridSelectCell();
     void ArrangeMeanings();
+    // "Copy to Clipboard" and a right-click on the view: the meanings onto
+    // the clipboard.
     void CopyClick();
     void KepContextPopup();
+    // A double-click on "Search Results :": the number of meanings listed.
     void Label4Click();
 
 protected:

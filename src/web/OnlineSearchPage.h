@@ -44,8 +44,13 @@ signals:
 public slots:
     // One handler for the nine site buttons; the button names its site.
     void MSSearch(QAbstractButton* sender);
+    // "Use Default Browser": the browser list's controls are enabled only
+    // without it.
     void DefBrowseClick();
+    // "...": a program chosen in a file dialog into the browser box.
     void btnDotClick();
+    // "Add", "Remove", "Get from this Computer": the browser list changes
+    // and Browser.dat is written again.
     void btnAdd3Click();
     void btnRemove3Click();
     void GFTCClick();

@@ -22,8 +22,11 @@ public:
     ~TfrmUCheck() override;
 
 public slots:
+    // The server buttons: the update file is asked of the chosen server.
     void ServerSelect(QAbstractButton* server);
+    // "Check for Update": downloads the update file and shows the result.
     void BitBtn1Click();
+    // The result line: opens the download address of a newer version.
     void lblResClick();
 
 private:

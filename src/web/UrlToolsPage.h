@@ -25,6 +25,8 @@ public slots:
     // the button names its service.
     void DoOLTools(QAbstractButton* sender);
     void ExpandURL(QAbstractButton* sender);
+    // The two "Paste" buttons: the clipboard's text into the long address
+    // and into the short link field.
     void Button29Click();
     void Button30Click();
 
