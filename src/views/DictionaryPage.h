@@ -49,7 +49,7 @@ public:
     void showExportedLines(const QStringList& lines);
 
 signals:
-    // "Acronym / Abbreviation :" was clicked: the full-listing tool's door.
+    // "&Acronym to Search :" was clicked: the full-listing tool's door.
     void fullListingCodeRequested();
     // A right-click on the counter "[ n ]".
     void counterRightClicked();
