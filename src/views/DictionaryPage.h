@@ -5,6 +5,7 @@
 
 #include "search/LengthBuckets.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
