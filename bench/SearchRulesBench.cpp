@@ -2,8 +2,8 @@
 // the most hits (Related "a", Containing Text "e", the full listing) and a
 // scan of every text that finds little or nothing.
 
-#include "AcronymStore.h"
-#include "SearchRun.h"
+#include "search/SearchRun.h"
+#include "store/AcronymStore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Termora: the acronym and abbreviation dictionary.
 
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
 
 int main(int argc, char** argv) {
     termora::TermoraApplication app(argc, argv);

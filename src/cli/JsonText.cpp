@@ -1,7 +1,7 @@
-#include "JsonText.h"
+#include "cli/JsonText.h"
 
-#include "Tsl.h"
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "Lookup.h"
+#include "cli/Lookup.h"
 
-#include "EntrySearch.h"
-#include "JsonText.h"
-#include "Meanings.h"
+#include "cli/JsonText.h"
+#include "search/EntrySearch.h"
+#include "store/Meanings.h"
 
 #include <algorithm>
 #include <string>

@@ -1,10 +1,10 @@
 #pragma once
 // The lookup itself: search, order, filter and print the hits.
 
-#include "LookupOptions.h"
-#include "OutputBuffer.h"
-#include "PackedEntries.h"
-#include "ShownLines.h"
+#include "cli/LookupOptions.h"
+#include "cli/OutputBuffer.h"
+#include "store/PackedEntries.h"
+#include "store/ShownLines.h"
 
 #include <string_view>
 #include <vector>

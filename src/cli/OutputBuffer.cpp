@@ -1,6 +1,6 @@
-#include "OutputBuffer.h"
+#include "cli/OutputBuffer.h"
 
-#include "FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,13 +2,13 @@
 // the packed entries directly and writes through one buffer, without
 // iostreams, so that a look-up costs little more than starting a process.
 
-#include "AcronymTables.h"
-#include "FileDescriptor.h"
-#include "Lookup.h"
-#include "LookupOptions.h"
-#include "OutputBuffer.h"
-#include "ShownLines.h"
-#include "Windows1252.h"
+#include "cli/Lookup.h"
+#include "cli/LookupOptions.h"
+#include "cli/OutputBuffer.h"
+#include "platform/FileDescriptor.h"
+#include "platform/Windows1252.h"
+#include "store/AcronymTables.h"
+#include "store/ShownLines.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -19,9 +19,8 @@
 
 #include <unistd.h>
 
+namespace termora {
 namespace {
-
-using namespace termora;
 
 void tell(const std::string& message) { posixio::writeAll(STDERR_FILENO, "termora-lookup: " + message + "\n"); }
 
@@ -117,8 +116,10 @@ private:
 };
 
 }  // namespace
+}  // namespace termora
 
 int main(int argc, char** argv) {
+    using namespace termora;
     const std::vector<std::string> args(argv + 1, argv + argc);
     const cli::ParseResult parsed = cli::parseLookupArguments(args);
     if (!parsed.options) {

@@ -1,4 +1,4 @@
-#include "ByteScan.h"
+#include "search/ByteScan.h"
 
 #include <bit>
 #include <cstdint>

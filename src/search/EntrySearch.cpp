@@ -1,7 +1,7 @@
-#include "EntrySearch.h"
+#include "search/EntrySearch.h"
 
-#include "ByteScan.h"
-#include "MatchRules.h"
+#include "search/ByteScan.h"
+#include "store/KeyRules.h"
 
 #include <algorithm>
 #include <array>

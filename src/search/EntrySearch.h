@@ -5,8 +5,8 @@
 // and for anagrams the stripped keys' lengths and letter sets before any
 // letter is counted.
 
-#include "PackedEntries.h"
-#include "SearchMethod.h"
+#include "search/SearchMethod.h"
+#include "store/PackedEntries.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "SearchRun.h"
+#include "search/SearchRun.h"
 
-#include "EntrySearch.h"
-#include "KeyOrder.h"
+#include "search/EntrySearch.h"
+#include "store/KeyOrder.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // visiting order, followed by the whole dictionary when the text is the
 // full-listing code.
 
-#include "AcronymStore.h"
-#include "SearchMethod.h"
+#include "search/SearchMethod.h"
+#include "store/AcronymStore.h"
 
 #include <string_view>
 #include <vector>

@@ -4,9 +4,9 @@
 // of packed entries that the search methods scan. The built-in store is
 // created once and shared by every window for the program's life.
 
-#include "PackedEntries.h"
-#include "RecordLine.h"
-#include "Tsl.h"
+#include "store/PackedEntries.h"
+#include "store/RecordLine.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <memory>

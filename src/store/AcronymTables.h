@@ -2,7 +2,7 @@
 // The compiled-in dictionary: the packed entries of 27 tables (A to Z, then
 // other initials), generated at build time from data/acronyms.txt.
 
-#include "PackedEntries.h"
+#include "store/PackedEntries.h"
 
 namespace termora::data {
 

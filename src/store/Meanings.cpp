@@ -1,4 +1,4 @@
-#include "Meanings.h"
+#include "store/Meanings.h"
 
 namespace termora {
 namespace {

@@ -1,7 +1,7 @@
-#include "PackedEntries.h"
+#include "store/PackedEntries.h"
 
-#include "KeyOrder.h"
-#include "MatchRules.h"
+#include "store/KeyOrder.h"
+#include "store/KeyRules.h"
 
 #include <algorithm>
 #include <numeric>

@@ -7,8 +7,8 @@
 // order. The compiled-in set is generated at build time by PackedEntrySet,
 // the same code that packs a set of entries at run time.
 
-#include "RecordLine.h"
-#include "Tsl.h"
+#include "store/RecordLine.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <cstdint>

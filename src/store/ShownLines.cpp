@@ -1,6 +1,6 @@
-#include "ShownLines.h"
+#include "store/ShownLines.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // the compiled-in dictionary by ShownLineSet, which makes them at run time
 // as well.
 
-#include "PackedEntries.h"
+#include "store/PackedEntries.h"
 
 #include <cstdint>
 #include <span>

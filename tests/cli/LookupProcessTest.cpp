@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "AcronymStore.h"
-#include "ReferenceSearch.h"
-#include "ShownLines.h"
+#include "common/ReferenceSearch.h"
+#include "store/AcronymStore.h"
+#include "store/ShownLines.h"
 
 #include <algorithm>
 #include <csignal>

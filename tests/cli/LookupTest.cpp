@@ -1,8 +1,8 @@
-#include "FixtureStore.h"
-#include "JsonText.h"
-#include "Lookup.h"
-#include "LookupOptions.h"
-#include "OutputBuffer.h"
+#include "cli/JsonText.h"
+#include "cli/Lookup.h"
+#include "cli/LookupOptions.h"
+#include "cli/OutputBuffer.h"
+#include "common/FixtureStore.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,11 @@
 // order with the rules of MatchRules.h, the full listing appended, and a
 // stable sort with keyLess. The fast search is held to it.
 
-#include "AcronymStore.h"
-#include "KeyOrder.h"
-#include "MatchRules.h"
-#include "SearchMethod.h"
+#include "search/MatchRules.h"
+#include "search/SearchMethod.h"
+#include "store/AcronymStore.h"
+#include "store/KeyOrder.h"
+#include "store/KeyRules.h"
 
 #include <algorithm>
 #include <string>

@@ -2,12 +2,12 @@
 // on the fixture and on the whole compiled-in dictionary: the same hits in
 // the same order, sorted the same way.
 
-#include "ByteScan.h"
-#include "EntrySearch.h"
-#include "FixtureStore.h"
-#include "KeyOrder.h"
-#include "ReferenceSearch.h"
-#include "SearchRun.h"
+#include "common/FixtureStore.h"
+#include "common/ReferenceSearch.h"
+#include "search/ByteScan.h"
+#include "search/EntrySearch.h"
+#include "search/SearchRun.h"
+#include "store/KeyOrder.h"
 
 #include <gtest/gtest.h>
 

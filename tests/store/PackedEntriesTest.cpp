@@ -2,11 +2,11 @@
 // same code packs at run time, and each column holds what the rules would
 // compute from the records.
 
-#include "AcronymTables.h"
-#include "FixtureStore.h"
-#include "KeyOrder.h"
-#include "MatchRules.h"
-#include "ShownLines.h"
+#include "common/FixtureStore.h"
+#include "store/AcronymTables.h"
+#include "store/KeyOrder.h"
+#include "store/KeyRules.h"
+#include "store/ShownLines.h"
 
 #include <gtest/gtest.h>
 

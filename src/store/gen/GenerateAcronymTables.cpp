@@ -7,11 +7,11 @@
 //
 // Usage: termora-gen-acronyms DATA_FILE OUT_TABLES_CPP OUT_COUNTS_H OUT_SHOWN_LINES_CPP
 
-#include "DataFile.h"
-#include "PackedEntries.h"
-#include "RecordLine.h"
-#include "ShownLines.h"
-#include "Tsl.h"
+#include "platform/DataFile.h"
+#include "store/PackedEntries.h"
+#include "store/RecordLine.h"
+#include "store/ShownLines.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <cstdio>
@@ -125,7 +125,7 @@ void openDataSource(std::ostream& out, const char* header) {
 std::string textOf(const char* name) { return std::string("std::string_view(") + name + ", sizeof " + name + " - 1)"; }
 
 void writeTables(const termora::PackedEntries& e, std::ostream& out) {
-    openDataSource(out, "AcronymTables.h");
+    openDataSource(out, "store/AcronymTables.h");
     writeCharArray(out, "kText", e.text);
     writeCharArray(out, "kLowered", e.lowered);
     writeCharArray(out, "kAnagramKeys", e.anagramKeys);
@@ -143,7 +143,7 @@ void writeTables(const termora::PackedEntries& e, std::ostream& out) {
 }
 
 void writeShownLines(const termora::ShownLines& shown, std::ostream& out) {
-    openDataSource(out, "ShownLines.h");
+    openDataSource(out, "store/ShownLines.h");
     writeCharArray(out, "kLines", shown.lines);
     writeNumberArray(out, "std::uint32_t", "kLineStarts", shown.lineStarts);
     writeCharArray(out, "kKeys", shown.keys);

@@ -1,6 +1,6 @@
-#include "KeyOrder.h"
+#include "store/KeyOrder.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,40 @@
+#include "store/KeyRules.h"
+
+#include <array>
+
+namespace termora {
+namespace {
+
+// Single signs go in one pass (taking one away never makes or breaks
+// another); the case suffixes follow one after another, as a removal can
+// uncover the next.
+constexpr std::string_view kStripSigns = ".-/&?'";
+constexpr std::array<std::string_view, 3> kStripSuffixes = {" [1]", " [2]", " [3]"};
+
+void removeAll(std::string& text, std::string_view piece) {
+    std::size_t pos = 0;
+    while ((pos = text.find(piece, pos)) != std::string::npos) text.erase(pos, piece.size());
+}
+
+}  // namespace
+
+std::string lowerAsciiLetters(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    }
+    return out;
+}
+
+std::string StripKey(std::string_view key) {
+    std::string out;
+    out.reserve(key.size());
+    for (const char c : key) {
+        if (kStripSigns.find(c) == std::string_view::npos) out += c;
+    }
+    if (out.find('[') == std::string::npos) return out;
+    for (std::string_view piece : kStripSuffixes) removeAll(out, piece);
+    return out;
+}
+
+}  // namespace termora
