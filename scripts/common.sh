@@ -5,7 +5,7 @@ TERMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Everything the build, the tests and the program need, from Debian 12.
 TERMORA_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libzip-dev zlib1g-dev libgtest-dev libbenchmark-dev xdg-utils fonts-dejavu-core zip python3)
+  libzip-dev zlib1g-dev libgtest-dev libbenchmark-dev xdg-utils fonts-dejavu-core zip python3 groff-base)
 
 termora_install_packages() {
   local missing=()

@@ -1,17 +1,29 @@
 #pragma once
-// The lookup itself: search, order, filter and format the hits.
+// The lookup itself: search, order, filter and print the hits.
 
 #include "cli/LookupOptions.h"
-#include "store/AcronymStore.h"
+#include "cli/OutputBuffer.h"
+#include "store/PackedEntries.h"
+#include "store/ShownLines.h"
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace termora::cli {
 
-// The output lines (UTF-8, without line ends) for a term already converted
-// to Windows-1252.
-std::vector<std::string> lookupLines(const AcronymStore& store, const LookupOptions& options,
-                                     const std::string& term1252);
+// The dictionary a lookup reads: its entries and their printed lines.
+struct LookupData {
+    const PackedEntries& entries;
+    const ShownLines& shown;
+};
+
+// The hits for a term already converted to Windows-1252, in the result
+// list's order, of the chosen length only.
+std::vector<RecordNumber> lookUp(const PackedEntries& entries, const LookupOptions& options, std::string_view term1252);
+
+// Puts the answer for hits in key order into the output: a line per hit in
+// the chosen form (UTF-8), or the line with their number. The output may
+// keep pieces of the shown lines until it is flushed.
+void printHits(const LookupData& data, OutputForm form, const std::vector<RecordNumber>& hits, OutputBuffer& out);
 
 }  // namespace termora::cli

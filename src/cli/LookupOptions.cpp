@@ -5,10 +5,13 @@
 namespace termora::cli {
 
 const char* const kLookupUsage =
-    "usage: termora-lookup [--method exact|related|text|anagram] [--any-length] [--length N] [--keys-only] TERM\n"
+    "usage: termora-lookup [--method exact|related|text|anagram] [--any-length] [--length N]\n"
+    "                      [--keys-only | --count | --json] TERM\n"
+    "       termora-lookup [OPTIONS] -\n"
     "\n"
     "Looks TERM up in Termora's offline acronym dictionary and prints each hit\n"
-    "as key, tab, expansion, in the order of the window's result list.\n"
+    "as key, tab, expansion (UTF-8), in the order of the window's result list.\n"
+    "Letter case is ignored for A to Z only.\n"
     "\n"
     "  --method M     exact (keys beginning with TERM, the default), related (keys\n"
     "                 containing TERM), text (expansions containing TERM) or\n"
@@ -17,9 +20,19 @@ const char* const kLookupUsage =
     "  --length N     keep only keys of N characters without signs and suffix\n"
     "                 (1 to 19; 0 keeps every length)\n"
     "  --keys-only    print the keys alone\n"
+    "  --count        print only the number of hits\n"
+    "  --json         print one JSON object per hit and line:\n"
+    "                 {\"key\": \"...\", \"meanings\": [\"...\", ...]}\n"
     "  --help         show this help\n"
     "\n"
-    "Exit status: 0 with hits, 1 with none, 2 on a usage error.\n";
+    "With - as TERM the terms are read from standard input, one per line, and\n"
+    "answered in turn: each answer is its hits followed by an empty line, or\n"
+    "with --count the line with their number.\n"
+    "\n"
+    "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage\n"
+    "error, a term that is not valid UTF-8 or holds a character the dictionary\n"
+    "cannot hold, or when the terms cannot be read or the results written.\n"
+    "More in the manual page: man termora-lookup\n";
 
 namespace {
 
@@ -36,6 +49,13 @@ std::optional<int> lengthNamed(const std::string& text) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > 19) return std::nullopt;
     return value;
+}
+
+std::optional<OutputForm> formNamed(const std::string& option) {
+    if (option == "--keys-only") return OutputForm::KeysOnly;
+    if (option == "--count") return OutputForm::Count;
+    if (option == "--json") return OutputForm::Json;
+    return std::nullopt;
 }
 
 ParseResult failure(std::string text) { return ParseResult{std::nullopt, std::move(text)}; }
@@ -59,8 +79,10 @@ ParseResult parseLookupArguments(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--any-length") {
             options.sameLength = false;
-        } else if (arg == "--keys-only") {
-            options.keysOnly = true;
+        } else if (const auto form = formNamed(arg)) {
+            if (options.form != OutputForm::Lines && options.form != *form)
+                return failure("choose one of --keys-only, --count and --json");
+            options.form = *form;
         } else if (arg == "--method" || arg == "--length") {
             if (i + 1 >= args.size()) return failure(arg + " needs a value");
             const std::string& value = args[++i];
@@ -78,6 +100,7 @@ ParseResult parseLookupArguments(const std::vector<std::string>& args) {
         }
     }
     if (!haveTerm && !options.help) return failure("no TERM given");
+    options.termsFromInput = options.term == "-";
     return ParseResult{options, {}};
 }
 

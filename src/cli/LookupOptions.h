@@ -2,7 +2,7 @@
 // Command-line options of termora-lookup, parsed without side effects so the
 // rules can be tested on their own.
 
-#include "search/SearchRun.h"
+#include "search/SearchMethod.h"
 
 #include <optional>
 #include <string>
@@ -10,13 +10,22 @@
 
 namespace termora::cli {
 
+// What is printed for the hits of a term.
+enum class OutputForm {
+    Lines,     // key, tab, expansion
+    KeysOnly,  // the key
+    Count,     // the number of hits alone
+    Json,      // {"key": ..., "meanings": [...]}
+};
+
 struct LookupOptions {
     SearchMethod method = SearchMethod::Exact;
     bool sameLength = true;
     int length = 0;  // 0 = every stripped length
-    bool keysOnly = false;
+    OutputForm form = OutputForm::Lines;
     bool help = false;
-    std::string term;  // UTF-8, as given
+    bool termsFromInput = false;  // TERM "-": one term per line of standard input
+    std::string term;             // UTF-8, as given
 };
 
 // The options, or a one-line usage error in error.

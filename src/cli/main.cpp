@@ -1,58 +1,135 @@
-// termora-lookup: Termora's offline dictionary for the terminal.
+// termora-lookup: Termora's offline dictionary for the terminal. It works on
+// the packed entries directly and writes through one buffer, without
+// iostreams, so that a look-up costs little more than starting a process.
 
 #include "cli/Lookup.h"
 #include "cli/LookupOptions.h"
+#include "cli/OutputBuffer.h"
 #include "platform/FileDescriptor.h"
 #include "platform/Windows1252.h"
+#include "store/AcronymTables.h"
+#include "store/ShownLines.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include <unistd.h>
 
+namespace termora {
 namespace {
 
-// Writes the whole text to standard output: 0, or the errno of the failure
-// (a full disk, a closed output, a closed pipe).
-int writeOutput(std::string_view text) { return termora::posixio::writeAll(STDOUT_FILENO, text); }
+void tell(const std::string& message) { posixio::writeAll(STDERR_FILENO, "termora-lookup: " + message + "\n"); }
 
 // Results that cannot be written are an error, as for grep: exit code 2.
 int outputFailure(int code) {
-    std::cerr << "termora-lookup: cannot write the results: " << std::strerror(code) << '\n';
+    tell(std::string("cannot write the results: ") + std::strerror(code));
     return 2;
 }
 
+// Why a term cannot be looked up, named by subject ("TERM"), or nothing.
+std::optional<std::string> termProblem(const cp1252::Conversion& term, const std::string& subject) {
+    if (term.invalidUtf8) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(term.offending[0])));
+        return subject + " is not valid UTF-8 (byte " + hex + ")";
+    }
+    if (!term.ok) {
+        return "the dictionary cannot hold the character \"" + term.offending + "\" of " + subject +
+               " (Windows-1252 only)";
+    }
+    return std::nullopt;
+}
+
+const cli::LookupData kDictionary{data::kAcronymEntries, data::kShownLines};
+
+int answerTerm(const cli::LookupOptions& options) {
+    const cp1252::Conversion term = cp1252::fromUtf8(options.term);
+    if (const auto problem = termProblem(term, "TERM")) {
+        tell(*problem);
+        return 2;
+    }
+    const auto hits = cli::lookUp(data::kAcronymEntries, options, term.bytes);
+    cli::OutputBuffer out(STDOUT_FILENO);
+    cli::printHits(kDictionary, options.form, hits, out);
+    if (const int code = out.flush(); code != 0) return outputFailure(code);
+    return hits.empty() ? 1 : 0;
+}
+
+// One term per line of standard input (a CR before the LF is dropped); each
+// answer ends with an empty line, or is the one line of its count, so that
+// answers and terms pair up even where a term finds nothing or is refused.
+class InputTerms {
+public:
+    explicit InputTerms(const cli::LookupOptions& options) : m_options(options), m_out(STDOUT_FILENO) {}
+
+    int answerAll() {
+        char buffer[64 * 1024];
+        for (;;) {
+            // Answers go out before a read that may wait for the next terms.
+            if (const int code = m_out.flush(); code != 0) return outputFailure(code);
+            const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                tell(std::string("cannot read the terms: ") + std::strerror(errno));
+                return 2;
+            }
+            if (got == 0) break;
+            m_pending.append(buffer, static_cast<std::size_t>(got));
+            std::size_t start = 0;
+            for (std::size_t end; (end = m_pending.find('\n', start)) != std::string::npos; start = end + 1) {
+                answerLine(std::string_view(m_pending).substr(start, end - start));
+            }
+            m_pending.erase(0, start);
+        }
+        if (!m_pending.empty()) answerLine(m_pending);
+        if (const int code = m_out.flush(); code != 0) return outputFailure(code);
+        return m_refused ? 2 : m_found ? 0 : 1;
+    }
+
+private:
+    void answerLine(std::string_view line) {
+        ++m_lineNumber;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        const cp1252::Conversion term = cp1252::fromUtf8(line);
+        std::vector<RecordNumber> hits;
+        if (const auto problem = termProblem(term, "the term on line " + std::to_string(m_lineNumber))) {
+            tell(*problem);
+            m_refused = true;
+        } else {
+            hits = cli::lookUp(data::kAcronymEntries, m_options, term.bytes);
+        }
+        m_found = m_found || !hits.empty();
+        cli::printHits(kDictionary, m_options.form, hits, m_out);
+        if (m_options.form != cli::OutputForm::Count) m_out.append("\n");
+    }
+
+    const cli::LookupOptions& m_options;
+    cli::OutputBuffer m_out;
+    std::string m_pending;
+    int m_lineNumber = 0;
+    bool m_found = false;
+    bool m_refused = false;
+};
+
 }  // namespace
+}  // namespace termora
 
 int main(int argc, char** argv) {
     using namespace termora;
     const std::vector<std::string> args(argv + 1, argv + argc);
     const cli::ParseResult parsed = cli::parseLookupArguments(args);
     if (!parsed.options) {
-        std::cerr << "termora-lookup: " << parsed.error << " (see --help)\n";
+        tell(parsed.error + " (see --help)");
         return 2;
     }
     if (parsed.options->help) {
-        const int code = writeOutput(cli::kLookupUsage);
+        const int code = posixio::writeAll(STDOUT_FILENO, cli::kLookupUsage);
         return code == 0 ? 0 : outputFailure(code);
     }
-    const cp1252::Conversion term = cp1252::fromUtf8(parsed.options->term);
-    if (term.invalidUtf8) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(term.offending[0])));
-        std::cerr << "termora-lookup: TERM is not valid UTF-8 (byte " << hex << ")\n";
-        return 2;
-    }
-    if (!term.ok) {
-        std::cerr << "termora-lookup: the dictionary cannot hold the character \"" << term.offending
-                  << "\" of TERM (Windows-1252 only)\n";
-        return 2;
-    }
-    const auto lines = cli::lookupLines(AcronymStore::builtIn(), *parsed.options, term.bytes);
-    std::string output;
-    for (const std::string& line : lines) output.append(line).append(1, '\n');
-    if (const int code = writeOutput(output); code != 0) return outputFailure(code);
-    return lines.empty() ? 1 : 0;
+    if (parsed.options->termsFromInput) return InputTerms(*parsed.options).answerAll();
+    return answerTerm(*parsed.options);
 }

@@ -3,6 +3,7 @@
 // visiting order, followed by the whole dictionary when the text is the
 // full-listing code.
 
+#include "search/SearchMethod.h"
 #include "store/AcronymStore.h"
 
 #include <string_view>
@@ -10,18 +11,16 @@
 
 namespace termora {
 
-enum class SearchMethod { Exact, Related, ContainingText, Anagram };
-
-inline constexpr std::string_view kFullListingCode = "27041995";
-
 // Exact visits the one table of the lowered text's first character; the
 // other methods visit tables A to Z, then other initials, each from its
 // first record to its last. An empty text gives no hits.
 std::vector<const TSL*> runSearch(const AcronymStore& store, std::string_view text, SearchMethod method,
                                   bool sameLength);
 
-// Every record: tables A to Z, then other initials, each in table order.
-void appendFullListing(const AcronymStore& store, std::vector<const TSL*>& hits);
+// The same hits, stably sorted in the result list's key order (as sortByKey
+// would sort them, from the store's precomputed order).
+std::vector<const TSL*> runSearchInKeyOrder(const AcronymStore& store, std::string_view text, SearchMethod method,
+                                            bool sameLength);
 
 // Stable sort of records in the result list's key order.
 void sortByKey(std::vector<const TSL*>& records);

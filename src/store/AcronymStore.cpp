@@ -5,23 +5,29 @@
 
 namespace termora {
 
-AcronymStore::AcronymStore(const Tables& tables) : m_tables(tables) {
+AcronymStore::AcronymStore(const Tables& tables)
+    : m_packedHere(std::make_unique<const PackedEntrySet>(tables)), m_entries(m_packedHere->entries()) {
+    indexRecords();
+}
+
+AcronymStore::AcronymStore(const PackedEntries& entries) : m_entries(entries) { indexRecords(); }
+
+void AcronymStore::indexRecords() {
+    m_records.reserve(m_entries.count());
+    for (RecordNumber r = 0; r < m_entries.count(); ++r) m_records.push_back(m_entries.record(r));
     for (std::size_t b = 0; b < m_tables.size(); ++b) {
+        const RecordNumber first = m_entries.tableStarts[b];
+        const RecordNumber end = m_entries.tableStarts[b + 1];
+        m_tables[b] = std::span<const TSL>(m_records).subspan(first, end - first);
         auto& index = m_keyIndexes[b];
-        index.reserve(m_tables[b].size());
+        index.reserve(end - first);
         for (const TSL& record : m_tables[b]) index.push_back(record.S);
     }
 }
 
 const AcronymStore& AcronymStore::builtIn() {
-    static const AcronymStore store(data::kAcronymTables);
+    static const AcronymStore store(data::kAcronymEntries);
     return store;
-}
-
-int AcronymStore::recordCount() const {
-    int count = 0;
-    for (const auto& table : m_tables) count += static_cast<int>(table.size());
-    return count;
 }
 
 int AcronymStore::keyPosition(std::string_view key) const {

@@ -1,15 +1,11 @@
 #pragma once
-// The compiled-in dictionary: 27 constant tables (A to Z, then other
-// initials), generated at build time from data/acronyms.txt.
+// The compiled-in dictionary: the packed entries of 27 tables (A to Z, then
+// other initials), generated at build time from data/acronyms.txt.
 
-#include "store/RecordLine.h"
-#include "store/TSL.h"
-
-#include <array>
-#include <span>
+#include "store/PackedEntries.h"
 
 namespace termora::data {
 
-extern const std::array<std::span<const TSL>, kLetterBucketCount> kAcronymTables;
+extern const PackedEntries kAcronymEntries;
 
 }  // namespace termora::data

@@ -189,7 +189,7 @@ void DictionaryPage::DoSearch() {
         if (ui->m2->isChecked()) method = SearchMethod::Related;
         if (ui->m3->isChecked()) method = SearchMethod::ContainingText;
         if (ui->m4->isChecked()) method = SearchMethod::Anagram;
-        hits = runSearch(m_store, *bytes, method, ui->chkSame->isChecked());
+        hits = runSearchInKeyOrder(m_store, *bytes, method, ui->chkSame->isChecked());
     }
     // Both presentations are replaced in one step each, so neither redraws
     // while hits arrive.

@@ -1,6 +1,6 @@
 #include "views/ResultGridModel.h"
 
-#include "search/KeyOrder.h"
+#include "store/KeyOrder.h"
 #include "views/DictionaryText.h"
 
 #include <algorithm>
@@ -39,13 +39,17 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
 
 void ResultGridModel::sort(int column, Qt::SortOrder order) {
     const auto text = [column](const TSL* r) { return column == cAbr ? r->S : r->L; };
+    const auto comesFirst = [&](const TSL* a, const TSL* b) {
+        const int c = compareKeys(text(a), text(b));
+        return order == Qt::AscendingOrder ? c < 0 : c > 0;
+    };
+    // Rows in order already (a search hands them over sorted) stay as they are.
+    if (std::is_sorted(m_rows.begin(), m_rows.end(), comesFirst)) return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<std::size_t> oldRowAt(m_rows.size());
     std::iota(oldRowAt.begin(), oldRowAt.end(), std::size_t{0});
-    std::stable_sort(oldRowAt.begin(), oldRowAt.end(), [&](std::size_t a, std::size_t b) {
-        const int c = compareKeys(text(m_rows[a]), text(m_rows[b]));
-        return order == Qt::AscendingOrder ? c < 0 : c > 0;
-    });
+    std::stable_sort(oldRowAt.begin(), oldRowAt.end(),
+                     [&](std::size_t a, std::size_t b) { return comesFirst(m_rows[a], m_rows[b]); });
     std::vector<const TSL*> sorted(m_rows.size());
     std::vector<int> newRowOf(m_rows.size());
     for (std::size_t row = 0; row < oldRowAt.size(); ++row) {

@@ -1,6 +1,6 @@
 #include "views/ResultListModel.h"
 
-#include "search/KeyOrder.h"
+#include "store/KeyOrder.h"
 #include "views/DictionaryText.h"
 
 #include <algorithm>
@@ -8,7 +8,8 @@
 namespace termora {
 
 void ResultListModel::setKeys(std::vector<std::string_view> keys) {
-    std::stable_sort(keys.begin(), keys.end(), keyLess);
+    // Keys in order already (a search hands them over sorted) stay as they are.
+    if (!std::is_sorted(keys.begin(), keys.end(), keyLess)) std::stable_sort(keys.begin(), keys.end(), keyLess);
     beginResetModel();
     m_keys = std::move(keys);
     endResetModel();

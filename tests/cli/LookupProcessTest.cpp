@@ -1,11 +1,20 @@
-// termora-lookup as a user runs it: real data, exit codes, messages.
+// termora-lookup as a user runs it: argument lists and standard input with
+// the output and exit status they give, the real data printed exactly as
+// the rules find and show it, and failed writes.
 
 #include <gtest/gtest.h>
 
-#include "common/RunCommand.h"
+#include "common/ReferenceSearch.h"
+#include "store/AcronymStore.h"
+#include "store/ShownLines.h"
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include <fcntl.h>
@@ -14,43 +23,141 @@
 
 namespace {
 
-termora::testing::CommandResult lookup(const std::string& arguments) {
-    return termora::testing::runCommand(std::string("'") + TERMORA_LOOKUP + "' " + arguments);
+namespace fs = std::filesystem;
+
+struct LookupRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// A word for the shell, quoted.
+std::string quoted(const std::string& word) {
+    std::string out = "'";
+    for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
 }
 
-TEST(LookupProcess, ExitCodesAndMessages) {
+// Runs termora-lookup with the arguments (shell words) and standard input
+// from the input text, or from the given file; standard output and error
+// are kept apart.
+LookupRun lookup(const std::string& arguments, const std::string& input = "", const char* inputFile = nullptr) {
+    const fs::path dir = fs::temp_directory_path();
+    const fs::path in = dir / "lookup-input";
+    const fs::path err = dir / "lookup-errors";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command = quoted(TERMORA_LOOKUP) + " " + arguments + " < " +
+                                quoted(inputFile != nullptr ? inputFile : in.string()) + " 2> " + quoted(err.string());
+    LookupRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[64 * 1024];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errors(err, std::ios::binary);
+    run.err.assign(std::istreambuf_iterator<char>(errors), {});
+    return run;
+}
+
+TEST(LookupProcess, ArgumentsAndInputGiveTheirOutputAndExitStatus) {
+    const std::string ram = lookup("ram").out;
+    const std::string asap = lookup("asap").out;
+    ASSERT_NE(ram.find("RAM\t<1> Random Access Memory"), std::string::npos);
+    ASSERT_NE(asap.find("ASAP\t"), std::string::npos);
+    const std::string ramCount = std::to_string(std::count(ram.begin(), ram.end(), '\n')) + "\n";
+    const std::string asapCount = std::to_string(std::count(asap.begin(), asap.end(), '\n')) + "\n";
     const struct {
         const char* args;
+        std::string input;
         int exitCode;
-        const char* contains;
+        std::string out;   // exactly, unless contains is set
+        const char* err;   // contained in standard error
+        bool contains = false;
+        const char* inputFile = nullptr;
     } cases[] = {
-        {"ATM", 0, "ATM\t<1> Abstract Test Method"},
-        {"--keys-only atm", 0, "ATMARP\n"},
-        {"--method related --keys-only sap", 0, "ASAP\n"},
-        {"--method text --keys-only 'teller machine'", 0, "ATM\n"},
-        {"--method anagram --keys-only mta", 0, "MTA\n"},
-        {"--length 3 --keys-only ram", 0, "RAM\n"},
-        {"qqqqzzzz", 1, ""},
-        {"''", 1, ""},
-        {"", 2, "no TERM given"},
-        {"--method fuzzy ram", 2, "unknown method"},
-        {"--length 25 ram", 2, "--length takes a number"},
-        {"'\xe6\x97\xa5'", 2, "cannot hold the character"},
-        {"\"$(printf 'ram\\377')\"", 2, "TERM is not valid UTF-8 (byte 0xFF)"},
-        {"\"$(printf '\\303(')\"", 2, "TERM is not valid UTF-8 (byte 0xC3)"},
-        {"--help", 0, "usage: termora-lookup"},
+        {"ATM", "", 0, "ATM\t<1> Abstract Test Method", "", true},
+        {"--keys-only atm", "", 0, "ATMARP\n", "", true},
+        {"--method related --keys-only sap", "", 0, "ASAP\n", "", true},
+        {"--method text --keys-only 'teller machine'", "", 0, "ATM\n", "", true},
+        {"--method anagram --keys-only mta", "", 0, "MTA\n", "", true},
+        {"--length 3 --keys-only ram", "", 0, "RAM\n", "", true},
+        {"--count ram", "", 0, ramCount, ""},
+        {"--count qqqqzzzz", "", 1, "0\n", ""},
+        {"--json asap", "", 0, "{\"key\": \"ASAP\", \"meanings\": [\"", "", true},
+        {"qqqqzzzz", "", 1, "", ""},
+        {"''", "", 1, "", ""},
+        // Terms from standard input: each answer ends with an empty line,
+        // or is the one line of its count; a CR before the LF is dropped and
+        // the last line needs no line end.
+        {"-", "ram\nqqqq\nasap\n", 0, ram + "\n\n" + asap + "\n", ""},
+        {"--count -", "ram\r\nqqqq\n\nasap", 0, ramCount + "0\n0\n" + asapCount, ""},
+        {"-- -", "qqqq\n", 1, "\n", ""},
+        {"--count -", "", 1, "", ""},
+        {"--count -", "ram\n\xff\n\xe6\x97\xa5\nasap\n", 2, ramCount + "0\n0\n" + asapCount,
+         "the term on line 2 is not valid UTF-8 (byte 0xFF)"},
+        {"--count -", "\xe6\x97\xa5\n", 2, "0\n", "cannot hold the character \"\xe6\x97\xa5\" of the term on line 1"},
+        {"-", "", 2, "", "termora-lookup: cannot read the terms: Is a directory", false, "/"},
+        // Usage errors and terms the dictionary cannot hold.
+        {"", "", 2, "", "no TERM given"},
+        {"--method fuzzy ram", "", 2, "", "unknown method"},
+        {"--length 25 ram", "", 2, "", "--length takes a number"},
+        {"--count --json ram", "", 2, "", "choose one of --keys-only, --count and --json"},
+        {"'\xe6\x97\xa5'", "", 2, "", "cannot hold the character"},
+        {"\"$(printf 'ram\\377')\"", "", 2, "", "TERM is not valid UTF-8 (byte 0xFF)"},
+        {"\"$(printf '\\303(')\"", "", 2, "", "TERM is not valid UTF-8 (byte 0xC3)"},
+        {"--help", "", 0, "usage: termora-lookup", "", true},
     };
     for (const auto& c : cases) {
-        const auto run = lookup(c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.args << "\n" << run.output.substr(0, 300);
-        EXPECT_NE(run.output.find(c.contains), std::string::npos) << c.args << "\n" << run.output.substr(0, 300);
+        SCOPED_TRACE(c.args);
+        const LookupRun run = lookup(c.args, c.input, c.inputFile);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        if (c.contains) {
+            EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out.substr(0, 300);
+        } else {
+            EXPECT_EQ(run.out, c.out);
+        }
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    }
+}
+
+// The whole output for the real data, byte for byte, against the rules
+// applied record by record and each text converted on its own.
+TEST(LookupProcess, PrintsTheDictionaryAsTheRulesFindIt) {
+    using termora::SearchMethod;
+    const auto& store = termora::AcronymStore::builtIn();
+    const struct {
+        const char* args;
+        const char* term;
+        SearchMethod method;
+        bool same;
+    } cases[] = {
+        {"--method text", "e", SearchMethod::ContainingText, true},
+        {"--method text", "memory", SearchMethod::ContainingText, true},
+        {"--method text", "don't", SearchMethod::ContainingText, true},
+        {"--method related", "a", SearchMethod::Related, true},
+        {"--method related", "network", SearchMethod::Related, true},
+        {"", "ram", SearchMethod::Exact, true},
+        {"", "27041995", SearchMethod::Exact, true},
+        {"--method anagram", "computerdata", SearchMethod::Anagram, true},
+        {"--method anagram --any-length", "computerdata", SearchMethod::Anagram, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.args) + " " + c.term);
+        std::string expected;
+        for (const termora::TSL* hit : termora::reference::sorted(termora::reference::search(store, c.term, c.method, c.same))) {
+            expected += termora::shownText(hit->S) + "\t" + termora::shownText(hit->L) + "\n";
+        }
+        const LookupRun run = lookup(std::string(c.args) + " " + quoted(c.term));
+        EXPECT_EQ(run.exitCode, expected.empty() ? 1 : 0);
+        EXPECT_TRUE(run.out == expected) << run.out.size() << " bytes printed, " << expected.size() << " expected";
     }
 }
 
 // Runs termora-lookup with standard output set up by the caller in the child
 // (SIGPIPE ignored, as a shell with trap '' PIPE does); returns the exit code
 // and what it wrote to standard error.
-termora::testing::CommandResult lookupWithOutput(const std::function<void()>& prepareOutput) {
+LookupRun lookupWithOutput(const std::function<void()>& prepareOutput) {
     int errors[2];
     if (::pipe(errors) != 0) return {};
     const pid_t child = ::fork();
@@ -64,9 +171,9 @@ termora::testing::CommandResult lookupWithOutput(const std::function<void()>& pr
         ::_exit(127);
     }
     ::close(errors[1]);
-    termora::testing::CommandResult result;
+    LookupRun result;
     char buffer[512];
-    for (ssize_t got; (got = ::read(errors[0], buffer, sizeof buffer)) > 0;) result.output.append(buffer, std::size_t(got));
+    for (ssize_t got; (got = ::read(errors[0], buffer, sizeof buffer)) > 0;) result.err.append(buffer, std::size_t(got));
     ::close(errors[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -96,13 +203,13 @@ TEST(LookupProcess, AFailedWriteOfTheResultsIsAnError) {
         SCOPED_TRACE(c.what);
         const auto run = lookupWithOutput(c.prepareOutput);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.output, std::string("termora-lookup: cannot write the results: ") + c.reason + "\n");
+        EXPECT_EQ(run.err, std::string("termora-lookup: cannot write the results: ") + c.reason + "\n");
     }
 }
 
 TEST(LookupProcess, LengthFilterKeepsOnlyThatLength) {
     const auto run = lookup("--length 3 --keys-only ram");
-    EXPECT_EQ(run.output.find("RAMDAC"), std::string::npos);
+    EXPECT_EQ(run.out.find("RAMDAC"), std::string::npos);
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 for program in termora termora-lookup; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program was not installed"
 done
-[ -f "$prefix/share/termora/FileExtension.db" ] || fail "share/termora/FileExtension.db was not installed"
+for file in share/termora/FileExtension.db share/man/man1/termora-lookup.1 share/bash-completion/completions/termora-lookup; do
+  [ -f "$prefix/$file" ] || fail "$file was not installed"
+done
 [ -z "$(find "$prefix/bin" -type f ! -perm -u+x)" ] || fail "data files in bin/: $(find "$prefix/bin" -type f ! -perm -u+x)"
 cmake --install "$build" --prefix "$prefix" --component installed-check > /dev/null
 "$here/../executables/check_runpath.sh" "$prefix/bin" | sed 's/^/installed-check: search paths: /'
@@ -110,6 +112,11 @@ say "termora-lookup ram"
 lookup=$(as_user "$prefix/bin/termora-lookup" ram) || fail "termora-lookup ended with $?"
 grep -q "^RAM	" <<< "$lookup" || fail "termora-lookup did not find RAM: $lookup"
 say "  $(wc -l <<< "$lookup") hits, the first: $(head -n 1 <<< "$lookup" | cut -c 1-60)"
+say "termora-lookup --count - (terms from standard input)"
+counts=$(printf 'ram\nqqqqzzzz\n' | as_user "$prefix/bin/termora-lookup" --count -) || fail "termora-lookup - ended with $?"
+[ "$(sed -n 2p <<< "$counts")" = 0 ] && [ "$(sed -n 1p <<< "$counts")" -gt 0 ] ||
+  fail "termora-lookup --count - answered: $counts"
+say "  $(tr '\n' ' ' <<< "$counts")for ram and qqqqzzzz"
 
 say "termora (offscreen, stopped after 10 s)"
 status=0

@@ -1,7 +1,7 @@
 #include "common/FixtureStore.h"
-#include "search/KeyOrder.h"
 #include "search/LengthBuckets.h"
 #include "search/SearchRun.h"
+#include "store/KeyOrder.h"
 
 #include <gtest/gtest.h>
 

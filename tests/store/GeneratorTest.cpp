@@ -25,8 +25,13 @@ protected:
     termora::testing::CommandResult generate(const std::string& content) {
         const fs::path data = m_dir / "acronyms.txt";
         std::ofstream(data, std::ios::binary) << content;
+        return generateFrom(data);
+    }
+
+    termora::testing::CommandResult generateFrom(const fs::path& data) {
         const std::string command = std::string("'") + TERMORA_GENERATOR + "' '" + data.string() + "' '" +
-                                    (m_dir / "out.cpp").string() + "' '" + (m_dir / "out.h").string() + "'";
+                                    (m_dir / "out.cpp").string() + "' '" + (m_dir / "out.h").string() + "' '" +
+                                    (m_dir / "lines.cpp").string() + "'";
         return termora::testing::runCommand(command);
     }
 
@@ -75,9 +80,7 @@ TEST_F(GeneratorTest, KeepsTheApostrophePlaceholderInExpansions) {
 }
 
 TEST_F(GeneratorTest, AFolderAsDataFileFailsWithItsReason) {
-    const std::string command = std::string("'") + TERMORA_GENERATOR + "' '" + m_dir.string() + "' '" +
-                                (m_dir / "out.cpp").string() + "' '" + (m_dir / "out.h").string() + "'";
-    const auto run = termora::testing::runCommand(command);
+    const auto run = generateFrom(m_dir);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.output.find(m_dir.string() + ": is a folder, not a data file"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(m_dir / "out.cpp"));
