@@ -125,6 +125,13 @@ DictionaryPage::~DictionaryPage() = default;
 
 int DictionaryPage::pendingSearches() const { return m_scheduler->pending(); }
 
+void DictionaryPage::lookUp(const QString& term) {
+    // With Auto Search on, the change of the text requests the run itself.
+    const int pending = pendingSearches();
+    ui->Find->setText(term);
+    if (pendingSearches() == pending) CariClick();
+}
+
 void DictionaryPage::CariClick() { m_scheduler->request(); }
 
 void DictionaryPage::FindChange() {

@@ -34,6 +34,8 @@ public:
     const ResultListModel& resultList() const { return *m_list; }
     const ResultGridModel& resultGrid() const { return *m_grid; }
     int pendingSearches() const;
+    // Puts the term into the search box and requests one run for it.
+    void lookUp(const QString& term);
 
 public slots:
     // Search triggers: each requests one run, which executes after the handler returns.
