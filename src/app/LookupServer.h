@@ -26,7 +26,7 @@ public:
     ~LookupServer() override;
 
     // How long a connection may take to deliver its request.
-    static constexpr int kRequestTimeLimitMs = 5000;
+    static constexpr int kRequestTimeLimitMs = 2000;
 
 private:
     void accept();
