@@ -5,15 +5,18 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 dir="$TERMORA_ROOT/build"
+# Every run states the warning setting, so an earlier --werror does not stay
+# in the build folder's cache.
+werror=OFF
 args=()
 for opt in "$@"; do
   case "$opt" in
-    --werror) args+=(-DTERMORA_WERROR=ON) ;;
+    --werror) werror=ON ;;
     --sanitize) dir="$TERMORA_ROOT/build-asan"; args+=(-DTERMORA_SANITIZE=ON -DTERMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug) ;;
     *) echo "test.sh: unknown option $opt" >&2; exit 2 ;;
   esac
 done
 termora_install_packages
-termora_build "$dir" "${args[@]}"
+termora_build "$dir" -DTERMORA_WERROR="$werror" "${args[@]}"
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 300

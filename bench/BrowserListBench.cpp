@@ -1,8 +1,8 @@
 // Loading the browser list at start-up: Browser.dat read, sorted and put into
 // the page's combo box, for lists of every size up to the largest accepted.
 
-#include "BrowserList.h"
-#include "OnlineSearchPage.h"
+#include "web/BrowserList.h"
+#include "web/OnlineSearchPage.h"
 
 #include <QFile>
 #include <QTemporaryDir>

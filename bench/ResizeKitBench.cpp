@@ -1,7 +1,7 @@
 // One scaling pass of the form scaling kit over windows with many controls
 // (labels and edit fields in frames), on the offscreen platform.
 
-#include "ResizeKit.h"
+#include "controls/TResizeKit.h"
 
 #include <QApplication>
 #include <QFrame>

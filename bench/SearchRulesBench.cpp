@@ -1,8 +1,8 @@
 // Each match rule over the whole compiled-in dictionary in its worst cases.
 
-#include "AcronymStore.h"
-#include "KeyOrder.h"
-#include "SearchRun.h"
+#include "search/KeyOrder.h"
+#include "search/SearchRun.h"
+#include "store/AcronymStore.h"
 
 #include <benchmark/benchmark.h>
 

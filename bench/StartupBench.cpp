@@ -1,10 +1,10 @@
 // Start-up to the shown main window, and resident memory afterwards. Run it
 // under `time` (or hyperfine) for the whole process including loading.
 
-#include "Registry.h"
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
-#include "TermoraConstants.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
+#include "base/TermoraConstants.h"
+#include "platform/Registry.h"
 
 #include <QElapsedTimer>
 #include <QFile>

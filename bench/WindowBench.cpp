@@ -2,10 +2,8 @@
 // presentations filled and sorted, the first key shown, the length buckets,
 // and the page laid out and painted (offscreen).
 
-#include "AcronymStore.h"
-#include "DictionaryPage.h"
-
-#include "ui_DictionaryPage.h"
+#include "store/AcronymStore.h"
+#include "views/DictionaryPage.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -28,7 +26,7 @@ termora::DictionaryPage& page() {
 void searchRun(benchmark::State& state, const char* method, const char* text) {
     auto& p = page();
     p.findChild<QRadioButton*>(method)->setChecked(true);
-    p.form().Find->setText(text);
+    p.setSearchText(text);
     for (auto _ : state) {
         p.DoSearch();
         QCoreApplication::processEvents();

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "LookupTerm.h"
+#include "app/LookupTerm.h"
 
 #include <algorithm>
 #include <string_view>
@@ -34,8 +34,9 @@ namespace {
 // The toolkit's options that take a value, and those that stand alone; each
 // may also be written with two dashes.
 constexpr std::string_view kToolkitOptionsWithValue[] = {
-    "-display", "-geometry", "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-    "-qwindowicon", "-qwindowtitle", "-session", "-style", "-stylesheet",
+    "-display",       "-geometry", "-platform",        "-platformpluginpath",
+    "-platformtheme", "-plugin",   "-qwindowgeometry", "-qwindowicon",
+    "-qwindowtitle",  "-session",  "-style",           "-stylesheet",
 };
 constexpr std::string_view kToolkitFlags[] = {"-reverse", "-widgetcount"};
 constexpr std::string_view kToolkitOptionsJoined[] = {"-style=", "-stylesheet=", "-qmljsdebugger="};
@@ -60,7 +61,9 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || !arg.starts_with("-")) {
-            if (commandLine.term) return failure("more than one TERM given: \"" + arg + "\"; quote a TERM that has blanks");
+            if (commandLine.term) {
+                return failure("more than one TERM given: \"" + arg + "\"; quote a TERM that has blanks");
+            }
             if (const auto problem = termProblem(arg)) return failure("TERM " + *problem);
             commandLine.term = arg;
             continue;

@@ -1,6 +1,6 @@
-#include "InstanceProtocol.h"
+#include "app/InstanceProtocol.h"
 
-#include "LookupTerm.h"
+#include "app/LookupTerm.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,10 +16,14 @@ QByteArray line(const QJsonObject& object) { return QJsonDocument(object).toJson
 
 // The one JSON object of a line, or why it is none.
 std::variant<QJsonObject, QString> objectOf(const QByteArray& line) {
-    if (line.size() > kMaxMessageBytes) return QStringLiteral("the message is longer than %1 bytes").arg(kMaxMessageBytes);
+    if (line.size() > kMaxMessageBytes) {
+        return QStringLiteral("the message is longer than %1 bytes").arg(kMaxMessageBytes);
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) return QStringLiteral("the message is no JSON object");
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return QStringLiteral("the message is no JSON object");
+    }
     return document.object();
 }
 

@@ -1,12 +1,12 @@
-#include "Launch.h"
+#include "app/Launch.h"
 
-#include "Clipboard.h"
-#include "CommandLine.h"
-#include "LookupRouter.h"
-#include "LookupServer.h"
-#include "SelectionTerm.h"
-#include "SingleInstance.h"
-#include "TSAFrm.h"
+#include "app/CommandLine.h"
+#include "app/LookupRouter.h"
+#include "app/LookupServer.h"
+#include "app/SelectionTerm.h"
+#include "app/SingleInstance.h"
+#include "app/TSAFrm.h"
+#include "platform/ClipboardReader.h"
 
 #include <QApplication>
 #include <QLocalServer>

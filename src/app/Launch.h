@@ -5,7 +5,7 @@
 // one, and this start ends; otherwise this start opens the window, carries
 // the request out there and takes the requests of later starts.
 
-#include "InstanceProtocol.h"
+#include "app/InstanceProtocol.h"
 
 #include <chrono>
 

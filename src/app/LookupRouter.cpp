@@ -1,11 +1,9 @@
-#include "LookupRouter.h"
+#include "app/LookupRouter.h"
 
-#include "DictionaryPage.h"
-#include "TSAFrm.h"
+#include "app/TSAFrm.h"
+#include "views/DictionaryPage.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QWindow>
 
 namespace termora {
@@ -32,10 +30,8 @@ TSAFrm* mainWindowOf(QWidget* widget) {
 }
 
 instance::WindowState stateOf(TSAFrm& window) {
-    DictionaryPage& page = window.dictionaryPage();
-    const auto* find = page.findChild<QLineEdit*>(QStringLiteral("Find"));
-    const auto* counter = page.findChild<QLabel*>(QStringLiteral("NI"));
-    return {page.isVisible(), find ? find->text() : QString(), counter ? counter->text() : QString()};
+    const DictionaryPage& page = window.dictionaryPage();
+    return {page.isVisible(), page.searchText(), page.shownCounter()};
 }
 
 }  // namespace

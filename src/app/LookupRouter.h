@@ -6,7 +6,7 @@
 // the front. Requests that arrive while the first window is still being
 // made wait for it; the last of them counts.
 
-#include "InstanceProtocol.h"
+#include "app/InstanceProtocol.h"
 
 #include <QObject>
 #include <QPointer>
@@ -30,6 +30,8 @@ public:
     instance::Answer answer(const instance::Request& request);
 
 private:
+    // A window of the program took the focus: the main window it belongs to
+    // becomes the one requests go to.
     void noteFocus(QWindow* focused);
     TSAFrm* target() const;
     void carryOut(TSAFrm& window, const instance::Request& request);

@@ -1,6 +1,6 @@
-#include "LookupServer.h"
+#include "app/LookupServer.h"
 
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -4,7 +4,7 @@
 // the answer back. A request that is too long, malformed or slow to arrive
 // ends its connection; the window is never kept waiting.
 
-#include "InstanceProtocol.h"
+#include "app/InstanceProtocol.h"
 
 #include <QObject>
 
@@ -29,7 +29,11 @@ public:
     static constexpr int kRequestTimeLimitMs = 2000;
 
 private:
+    // A later start connected: its connection is taken if it runs as this
+    // user, with a time limit for its request.
     void accept();
+    // Bytes arrived on a connection: once its request line is whole, the
+    // request is answered and the connection ends.
     void read(QLocalSocket* connection);
 
     std::unique_ptr<QLocalServer> m_server;

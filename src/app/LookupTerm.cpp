@@ -1,6 +1,6 @@
-#include "LookupTerm.h"
+#include "app/LookupTerm.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <cstdio>
 

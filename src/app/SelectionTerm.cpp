@@ -1,11 +1,13 @@
-#include "SelectionTerm.h"
+#include "app/SelectionTerm.h"
 
 #include <QList>
 
 namespace termora::launch {
 namespace {
 
-bool endsLine(char32_t c) { return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x85 || c == 0x2028 || c == 0x2029; }
+bool endsLine(char32_t c) {
+    return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
 
 }  // namespace
 

@@ -1,7 +1,7 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "AppPaths.h"
-#include "UserError.h"
+#include "platform/AppPaths.h"
+#include "platform/UserError.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -6,8 +6,8 @@
 // behind is taken over by the next start. Both ends talk only to processes
 // of the same user.
 
-#include "FileDescriptor.h"
-#include "InstanceProtocol.h"
+#include "app/InstanceProtocol.h"
+#include "platform/FileDescriptor.h"
 
 #include <QString>
 
@@ -28,8 +28,8 @@ struct Claim {
     };
     Role role = Role::Alone;
     QString socketPath;
-    QString problem;                       // Alone: why
-    std::unique_ptr<QLocalServer> server;            // First: listening
+    QString problem;                                // Alone: why
+    std::unique_ptr<QLocalServer> server;           // First: listening
     std::unique_ptr<posixio::FileDescriptor> lock;  // First: held for the life of the process
 };
 

@@ -1,41 +1,40 @@
-#include "TSAFrm.h"
+#include "app/TSAFrm.h"
 
 #include "ui_TSAFrm.h"
 
-#include "AcronymCounts.h"
-#include "AcronymStore.h"
-#include "AppPaths.h"
-#include "DictionaryPage.h"
-#include "ContributorPage.h"
-#include "CountryPage.h"
-#include "CryptoPage.h"
-#include "CurrencyPage.h"
-#include "DonationSwitch.h"
-#include "EmoticonPage.h"
-#include "ErrorReport.h"
-#include "FileExtensionPage.h"
-#include "LinkOpener.h"
-#include "MaintenanceTools.h"
-#include "MorePage.h"
-#include "OnlineSearchPage.h"
-#include "Registry.h"
-#include "ResizeKit.h"
-#include "StatusTexts.h"
-#include "SupportPage.h"
-#include "SupportWindows.h"
-#include "TfrmUCheck.h"
-#include "UrlToolsPage.h"
-#include "SystemStatus.h"
-#include "TermoraConstants.h"
-#include "UserError.h"
-#include "Dialogs.h"
+#include "app/StatusTexts.h"
+#include "base/TermoraConstants.h"
+#include "controls/LinkKeyword.h"
+#include "controls/TResizeKit.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/LinkOpener.h"
+#include "platform/Registry.h"
+#include "platform/SystemStatus.h"
+#include "platform/UserError.h"
+#include "reference/CountryPage.h"
+#include "reference/CryptoPage.h"
+#include "reference/CurrencyPage.h"
+#include "reference/EmoticonPage.h"
+#include "reference/FileExtensionPage.h"
+#include "store/AcronymStore.h"
+#include "store/generated/AcronymCounts.h"
+#include "support/ContributorPage.h"
+#include "support/DonationSwitch.h"
+#include "support/MorePage.h"
+#include "support/SupportPage.h"
+#include "support/SupportWindows.h"
+#include "tools/MaintenanceTools.h"
+#include "views/DictionaryPage.h"
+#include "web/OnlineSearchPage.h"
+#include "web/TfrmUCheck.h"
+#include "web/UrlToolsPage.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTimer>
-
-#include "ui_DictionaryPage.h"
 
 // The icons are compiled into this library; a static library must register them.
 static void initTermoraResources() { Q_INIT_RESOURCE(termora); }
@@ -61,7 +60,7 @@ TSAFrm::TSAFrm(QWidget* owner)
                        .arg(data::kAcronymMeaningCount)
                        .arg(data::kAcronymKeyCount));
     ui->lu->setText(QString::fromLatin1(constants::kVersion));
-    ui->btnHome->setProperty("helpKeyword", QString::fromLatin1(constants::kHomePage));
+    setHelpKeyword(ui->btnHome, QString::fromLatin1(constants::kHomePage));
     ui->SBPanel3->setText(QString::fromLatin1(constants::kMakerWebAddress));
 
     m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
@@ -117,26 +116,26 @@ void TSAFrm::FormCreate() {
 void TSAFrm::installPages() {
     m_online = new OnlineSearchPage(ui->ASSht);
     new UrlToolsPage(ui->shtURLSE);
-    m_crypto = new reference::CryptoPage(ui->CCCSht);
-    m_countries = new reference::CountryPage(ui->CountrySht);
-    m_currencies = new reference::CurrencyPage(ui->CurrSht);
-    auto* emoticons = new reference::EmoticonPage(ui->FBSht);
-    new reference::FileExtensionPage(ui->FileExtSht);
-    auto* support = new TSupportPage(ui->shtSupport);
-    m_contributors = new TContributorPage(ui->shtContrib);
-    m_more = new TMoreSoftwarePage(ui->shtMore);
+    m_crypto = new CryptoPage(ui->CCCSht);
+    m_countries = new CountryPage(ui->CountrySht);
+    m_currencies = new CurrencyPage(ui->CurrSht);
+    auto* emoticons = new EmoticonPage(ui->FBSht);
+    new FileExtensionPage(ui->FileExtSht);
+    auto* support = new SupportPage(ui->shtSupport);
+    m_contributors = new ContributorPage(ui->shtContrib);
+    m_more = new MorePage(ui->shtMore);
 
     // The labels that put the full-listing code into the search box.
     connect(m_online, &OnlineSearchPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_crypto, &reference::CryptoPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_countries, &reference::CountryPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(m_currencies, &reference::CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
-    connect(emoticons, &reference::EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_crypto, &CryptoPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_countries, &CountryPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(m_currencies, &CurrencyPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
+    connect(emoticons, &EmoticonPage::fullListingCodeRequested, m_tools, &MaintenanceTools::Label1Click);
 
-    connect(support, &TSupportPage::pageRequested, this, [this](const QString& page) {
+    connect(support, &SupportPage::pageRequested, this, [this](const QString& page) {
         reportErrors(this, [&] { showPage(page); });
     });
-    connect(m_contributors, &TContributorPage::pageRequested, this, [this](const QString& page) {
+    connect(m_contributors, &ContributorPage::pageRequested, this, [this](const QString& page) {
         reportErrors(this, [&] { showPage(page); });
     });
 }
@@ -227,7 +226,7 @@ void TSAFrm::btnUpdateClick() {
     dialogs().exec(window);
 }
 
-void TSAFrm::BClick() { OpenLink(sender()->property("helpKeyword").toString()); }
+void TSAFrm::BClick() { openHelpKeywordOf(sender()); }
 
 void TSAFrm::IconDblClick() {
     auto* further = new TSAFrm(this);
@@ -246,7 +245,7 @@ void TSAFrm::Timer1Timer() {
 
 void TSAFrm::FormActivate() {
     // The search box takes the focus only where it can: on the dictionary page.
-    if (ui->PageControl1->currentWidget() == ui->ABSht) m_dictionary->form().Find->setFocus();
+    if (ui->PageControl1->currentWidget() == ui->ABSht) m_dictionary->focusSearchBox();
 }
 
 void TSAFrm::changeEvent(QEvent* event) {

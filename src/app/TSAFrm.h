@@ -9,9 +9,6 @@
 
 class QAbstractButton;
 class QTimer;
-class TContributorPage;
-class TResizeKit;
-class TMoreSoftwarePage;
 
 namespace Ui {
 class TSAFrm;
@@ -19,14 +16,14 @@ class TSAFrm;
 
 namespace termora {
 
-class DictionaryPage;
-class MaintenanceTools;
-class OnlineSearchPage;
-namespace reference {
+class ContributorPage;
 class CountryPage;
 class CryptoPage;
 class CurrencyPage;
-}  // namespace reference
+class DictionaryPage;
+class MaintenanceTools;
+class MorePage;
+class OnlineSearchPage;
 
 class TSAFrm : public QWidget {
     Q_OBJECT
@@ -34,18 +31,24 @@ public:
     explicit TSAFrm(QWidget* owner = nullptr);
     ~TSAFrm() override;
 
-    Ui::TSAFrm& form() { return *ui; }
     DictionaryPage& dictionaryPage() { return *m_dictionary; }
-    MaintenanceTools& maintenanceTools() { return *m_tools; }
 
 public slots:
+    // The navigation bar: brings the page the button's tag numbers to the
+    // front, filling a reference grid on its first showing.
     void spdFreewareClick(QAbstractButton* sender);
+    // "Visit Homepage": opens the address in the button's help keyword.
     void BClick();
+    // The header's About, Donate and Update Checker buttons: each opens its
+    // window, modal.
     void Button6Click();
     void Button2Click22();
     void btnUpdateClick();
+    // A double-click on the program icon opens a further main window.
     void IconDblClick();
+    // A double-click on the version label opens the program's folder.
     void luDblClick();
+    // Every second: memory load, battery level and uptime into the status bar.
     void Timer1Timer();
     // Brings a page to the front without touching the navigation buttons.
     void showPage(const QString& pageName);
@@ -68,11 +71,11 @@ private:
     DictionaryPage* m_dictionary;
     MaintenanceTools* m_tools;
     OnlineSearchPage* m_online;
-    reference::CryptoPage* m_crypto;
-    reference::CountryPage* m_countries;
-    reference::CurrencyPage* m_currencies;
-    TContributorPage* m_contributors;
-    TMoreSoftwarePage* m_more;
+    CryptoPage* m_crypto;
+    CountryPage* m_countries;
+    CurrencyPage* m_currencies;
+    ContributorPage* m_contributors;
+    MorePage* m_more;
     QTimer* m_timer;
 };
 

@@ -1,6 +1,6 @@
-#include "TermoraApplication.h"
+#include "app/TermoraApplication.h"
 
-#include "ErrorReport.h"
+#include "platform/ErrorReport.h"
 
 #include <QFont>
 

@@ -1,8 +1,8 @@
 // Termora: the acronym and abbreviation dictionary.
 
-#include "CommandLine.h"
-#include "Launch.h"
-#include "TermoraApplication.h"
+#include "app/CommandLine.h"
+#include "app/Launch.h"
+#include "app/TermoraApplication.h"
 
 #include <cstdio>
 #include <string>

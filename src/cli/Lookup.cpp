@@ -1,7 +1,7 @@
-#include "Lookup.h"
+#include "cli/Lookup.h"
 
-#include "LengthBuckets.h"
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
+#include "search/LengthBuckets.h"
 
 #include <algorithm>
 

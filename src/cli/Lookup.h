@@ -1,8 +1,8 @@
 #pragma once
 // The lookup itself: search, order, filter and format the hits.
 
-#include "AcronymStore.h"
-#include "LookupOptions.h"
+#include "cli/LookupOptions.h"
+#include "store/AcronymStore.h"
 
 #include <string>
 #include <vector>

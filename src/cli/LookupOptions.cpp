@@ -1,4 +1,4 @@
-#include "LookupOptions.h"
+#include "cli/LookupOptions.h"
 
 #include <charconv>
 

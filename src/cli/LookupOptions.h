@@ -2,7 +2,7 @@
 // Command-line options of termora-lookup, parsed without side effects so the
 // rules can be tested on their own.
 
-#include "SearchRun.h"
+#include "search/SearchRun.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 // termora-lookup: Termora's offline dictionary for the terminal.
 
-#include "FileDescriptor.h"
-#include "Lookup.h"
-#include "LookupOptions.h"
-#include "Windows1252.h"
+#include "cli/Lookup.h"
+#include "cli/LookupOptions.h"
+#include "platform/FileDescriptor.h"
+#include "platform/Windows1252.h"
 
 #include <cstdio>
 #include <cstring>

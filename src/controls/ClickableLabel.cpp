@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "controls/ClickableLabel.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -6,6 +6,17 @@
 namespace termora {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickableLabel::setDrawnAsLink(bool link) {
+    m_drawnAsLink = link;
+    if (link) {
+        setCursor(Qt::PointingHandCursor);
+        setStyleSheet(QStringLiteral("color: #0000ee; text-decoration: underline;"));
+    } else {
+        unsetCursor();
+        setStyleSheet(QString());
+    }
+}
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();

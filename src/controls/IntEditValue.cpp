@@ -1,4 +1,4 @@
-#include "IntEditValue.h"
+#include "controls/IntEditValue.h"
 
 #include <limits>
 

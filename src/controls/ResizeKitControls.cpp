@@ -1,4 +1,4 @@
-#include "ResizeKitControls.h"
+#include "controls/ResizeKitControls.h"
 
 #include <QGroupBox>
 #include <QLayout>

@@ -1,4 +1,4 @@
-#include "ResizeKitNames.h"
+#include "controls/ResizeKitNames.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "ResizeKitPlacement.h"
+#include "controls/ResizeKitPlacement.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 // while the user sizes the window and the correction of a maximized window.
 // All coordinates are relative to the screen's top-left corner.
 
-#include "ResizeKitGeometry.h"
-#include "ResizeKitSettings.h"
+#include "controls/ResizeKitGeometry.h"
+#include "controls/ResizeKitSettings.h"
 
 #include <optional>
 

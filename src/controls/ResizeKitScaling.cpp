@@ -1,4 +1,4 @@
-#include "ResizeKitScaling.h"
+#include "controls/ResizeKitScaling.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // window is loaded, the factors of a scaling pass and the bounds and font
 // sizes it gives each control.
 
-#include "ResizeKitGeometry.h"
+#include "controls/ResizeKitGeometry.h"
 
 #include <optional>
 #include <string>

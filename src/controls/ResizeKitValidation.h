@@ -2,7 +2,7 @@
 // The checks of the kit's six size settings: a value must not be negative
 // and must fit the settings it is paired with. 0 always passes.
 
-#include "ResizeKitSettings.h"
+#include "controls/ResizeKitSettings.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "AppPaths.h"
+#include "platform/AppPaths.h"
 
-#include "UserError.h"
+#include "platform/UserError.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "BrowserCatalog.h"
+#include "platform/BrowserCatalog.h"
 
-#include "TextFile.h"
-#include "UserError.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "ConnectionState.h"
+#include "platform/ConnectionState.h"
 
 #include <QNetworkInformation>
 #include <QNetworkInterface>

@@ -2,7 +2,7 @@
 // Whether the machine has a network connection at all (the connected-state
 // query); it says nothing about reaching a particular server.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 namespace termora {
 

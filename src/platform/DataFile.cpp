@@ -1,6 +1,6 @@
-#include "DataFile.h"
+#include "platform/DataFile.h"
 
-#include "FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <cstring>
 #include <limits>

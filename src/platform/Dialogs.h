@@ -2,7 +2,7 @@
 // Every message box, input box, file dialog and modal window of the program
 // opens through this interface, so tests answer them and never wait on a modal.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 #include <QString>
 

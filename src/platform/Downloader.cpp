@@ -1,4 +1,4 @@
-#include "Downloader.h"
+#include "platform/Downloader.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

@@ -5,7 +5,7 @@
 // and stores it where it wants, so it never reads back a file someone else
 // may have put in its place.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,8 +4,8 @@
 // fail are connected through connectReporting, so that no exception unwinds
 // through the toolkit's own code, which is built without exception support.
 
-#include "Dialogs.h"
-#include "UserError.h"
+#include "platform/Dialogs.h"
+#include "platform/UserError.h"
 
 #include <QObject>
 

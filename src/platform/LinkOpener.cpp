@@ -1,7 +1,7 @@
-#include "LinkOpener.h"
+#include "platform/LinkOpener.h"
 
-#include "ProcessStarter.h"
-#include "UserError.h"
+#include "platform/ProcessStarter.h"
+#include "platform/UserError.h"
 
 namespace termora {
 

@@ -3,7 +3,7 @@
 // (xdg-open), exactly as given. The result is ignored: a target that cannot
 // be opened reports nothing.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ProcessStarter.h"
+#include "platform/ProcessStarter.h"
 
-#include "UserError.h"
+#include "platform/UserError.h"
 
 #include <QFile>
 #include <QProcess>

@@ -5,7 +5,7 @@
 // each exactly one argument; the program is looked up on PATH and runs with
 // the caller's environment and directory.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 #include <QString>
 #include <QStringList>

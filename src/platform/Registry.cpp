@@ -1,8 +1,8 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
-#include "TextFile.h"
-#include "UserError.h"
-#include "Windows1252.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>

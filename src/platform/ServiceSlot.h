@@ -1,9 +1,7 @@
 #pragma once
 // One replaceable platform service (dialogs, link opening, ...): the program
-// uses the real implementation, tests install a recording stand-in for the
-// lifetime of a ScopedService.
-
-#include <memory>
+// uses the real implementation; a test installs a recording stand-in and
+// installs nullptr again when the stand-in goes.
 
 namespace termora {
 
@@ -19,16 +17,6 @@ public:
 
 private:
     static inline Interface* override_ = nullptr;
-};
-
-// Installs a stand-in while in scope; restores the real service afterwards.
-template <typename Slot, typename Interface>
-class ScopedService {
-public:
-    explicit ScopedService(Interface& service) { Slot::install(&service); }
-    ~ScopedService() { Slot::install(nullptr); }
-    ScopedService(const ScopedService&) = delete;
-    ScopedService& operator=(const ScopedService&) = delete;
 };
 
 }  // namespace termora

@@ -1,4 +1,4 @@
-#include "SystemStatus.h"
+#include "platform/SystemStatus.h"
 
 #include <QDir>
 #include <QFile>

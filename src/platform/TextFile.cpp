@@ -1,7 +1,7 @@
-#include "TextFile.h"
+#include "platform/TextFile.h"
 
-#include "FileDescriptor.h"
-#include "UserError.h"
+#include "platform/FileDescriptor.h"
+#include "platform/UserError.h"
 
 #include <QFile>
 #include <QRandomGenerator>

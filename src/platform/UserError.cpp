@@ -1,4 +1,4 @@
-#include "UserError.h"
+#include "platform/UserError.h"
 
 namespace termora {
 

@@ -1,7 +1,8 @@
-#include "CodeGrid.h"
+#include "reference/CodeGrid.h"
 
-#include "ReaderOrder.h"
-#include "TextTableModel.h"
+#include "controls/TextGrid.h"
+#include "controls/TextTableModel.h"
+#include "reference/ReaderOrder.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,8 +35,6 @@ private:
 
 QString tableText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
 
-QString helpKeyword(const QObject& button) { return button.property("helpKeyword").toString(); }
-
 void applyGridLook(QTableView& grid) {
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -49,24 +48,15 @@ void applyGridLook(QTableView& grid) {
     grid.horizontalHeader()->setHighlightSections(false);
 }
 
-TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<GridColumn> columns) {
-    QStringList headers;
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeGridColumn> columns) {
+    QList<GridColumn> titled;
     std::vector<Qt::CaseSensitivity> rules;
-    for (const GridColumn& column : columns) {
-        headers.append(QString::fromLatin1(column.header));
+    for (const CodeGridColumn& column : columns) {
+        titled.append({QString::fromLatin1(column.header), column.width});
         rules.push_back(column.sorting);
     }
-    auto* model = new TextTableModel(headers, &grid);
-    auto* proxy = new ColumnSortProxy(std::move(rules), &grid);
-    proxy->setSourceModel(model);
-    grid.setModel(proxy);
-
-    int section = 0;
-    for (const GridColumn& column : columns) grid.setColumnWidth(section++, column.width);
+    TextTableModel* model = setUpTextGrid(grid, titled, new ColumnSortProxy(std::move(rules), &grid));
     applyGridLook(grid);
-    // No sort column until the user clicks a header: the table's own order.
-    grid.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    grid.setSortingEnabled(true);
     return model;
 }
 

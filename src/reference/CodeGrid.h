@@ -8,21 +8,18 @@
 #include <optional>
 #include <string_view>
 
-class QObject;
 class QTableView;
 
-namespace termora::reference {
-
+namespace termora {
 class TextTableModel;
+}
+
+namespace termora::reference {
 
 // A text of the constant tables (UTF-8) for display.
 QString tableText(std::string_view utf8);
 
-// The address or address pattern a link button keeps in its "helpKeyword"
-// property (set in the page's form).
-QString helpKeyword(const QObject& button);
-
-struct GridColumn {
+struct CodeGridColumn {
     const char* header;
     int width;
     // In a reader's order (ReaderOrder.h); CaseSensitive: alphabetical,
@@ -34,9 +31,9 @@ struct GridColumn {
 // selection, grid lines, no editing, no row header, Tab leaves the grid.
 void applyGridLook(QTableView& grid);
 
-// Gives the grid its model and columns; rows stay in model order until the
-// user sorts. Returns the model, owned by the grid.
-TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<GridColumn> columns);
+// Gives the grid its model and columns (TextGrid.h), sorted by each column's
+// rule, with the code pages' look. Returns the model, owned by the grid.
+TextTableModel* setUpCodeGrid(QTableView& grid, std::initializer_list<CodeGridColumn> columns);
 
 // The text in the given column of the selected row, as the grid shows it.
 std::optional<QString> selectedRowText(const QTableView& grid, int column);

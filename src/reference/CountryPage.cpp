@@ -1,11 +1,11 @@
-#include "CountryPage.h"
+#include "reference/CountryPage.h"
 
-#include "CodeGrid.h"
-#include "ReferenceTables.h"
-#include "TextTableModel.h"
+#include "controls/TextTableModel.h"
+#include "reference/CodeGrid.h"
+#include "reference/ReferenceTables.h"
 #include "ui_CountryPage.h"
 
-namespace termora::reference {
+namespace termora {
 namespace {
 
 enum Column { NameColumn, Alpha2Column, Alpha3Column, DomainColumn };
@@ -17,26 +17,26 @@ QString inCase(const QString& domain, int domainCase) {
 
 }  // namespace
 
-CountryPage::CountryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::CountryPage>()) {
-    m_ui->setupUi(this);
-    m_model = setUpCodeGrid(*m_ui->nxCC, {{"Country/Region Name", 178, Qt::CaseSensitive},
-                                          {"Alpha-2 Code", 114, Qt::CaseSensitive},
-                                          {"Alpha-3 Code", 116, Qt::CaseSensitive},
-                                          {"ccTLD", 113, Qt::CaseSensitive}});
-    connect(m_ui->Label6, &ClickableLabel::clicked, this, &CountryPage::fullListingCodeRequested);
-    connect(m_ui->cmbCase, &QComboBox::currentIndexChanged, this, &CountryPage::cmbCaseChange);
-    connect(m_ui->Button5, &QPushButton::clicked, this, &CountryPage::Button5Click);
+CountryPage::CountryPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CountryPage>()) {
+    ui->setupUi(this);
+    m_model = reference::setUpCodeGrid(*ui->nxCC, {{"Country/Region Name", 178, Qt::CaseSensitive},
+                                                   {"Alpha-2 Code", 114, Qt::CaseSensitive},
+                                                   {"Alpha-3 Code", 116, Qt::CaseSensitive},
+                                                   {"ccTLD", 113, Qt::CaseSensitive}});
+    connect(ui->Label6, &ClickableLabel::clicked, this, &CountryPage::fullListingCodeRequested);
+    connect(ui->cmbCase, &QComboBox::currentIndexChanged, this, &CountryPage::cmbCaseChange);
+    connect(ui->Button5, &QPushButton::clicked, this, &CountryPage::Button5Click);
 }
 
 CountryPage::~CountryPage() = default;
 
 void CountryPage::fillIfEmpty() {
     if (m_model->rowCount() > 0) return;
-    const int domainCase = m_ui->cmbCase->currentIndex();
+    const int domainCase = ui->cmbCase->currentIndex();
     QList<QStringList> rows;
-    for (const TCountryRec& country : CountryTable())
-        rows.append({tableText(country.Name), tableText(country.Alpha2), tableText(country.Alpha3),
-                     inCase(tableText(country.TLD), domainCase)});
+    for (const reference::TCountryRec& country : reference::CountryTable())
+        rows.append({reference::tableText(country.Name), reference::tableText(country.Alpha2),
+                     reference::tableText(country.Alpha3), inCase(reference::tableText(country.TLD), domainCase)});
     m_model->setRows(std::move(rows));
 }
 
@@ -44,6 +44,6 @@ void CountryPage::cmbCaseChange(int item) {
     m_model->rewriteColumn(DomainColumn, [item](const QString& domain) { return inCase(domain, item); });
 }
 
-void CountryPage::Button5Click() { copySelectedRowText(*m_ui->nxCC, NameColumn); }
+void CountryPage::Button5Click() { reference::copySelectedRowText(*ui->nxCC, NameColumn); }
 
-}  // namespace termora::reference
+}  // namespace termora

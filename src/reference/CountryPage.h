@@ -7,9 +7,9 @@
 
 namespace Ui {
 class CountryPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class TextTableModel;
 
@@ -28,12 +28,14 @@ signals:
     void fullListingCodeRequested();
 
 private slots:
+    // The case choice: the internet domains in small or LARGE letters.
     void cmbCaseChange(int item);
+    // "Copy Country/Region Name".
     void Button5Click();
 
 private:
-    std::unique_ptr<Ui::CountryPage> m_ui;
+    std::unique_ptr<Ui::CountryPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

@@ -8,9 +8,9 @@
 
 namespace Ui {
 class CryptoPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class TextTableModel;
 
@@ -33,8 +33,8 @@ private slots:
     void VisitURL();
 
 private:
-    std::unique_ptr<Ui::CryptoPage> m_ui;
+    std::unique_ptr<Ui::CryptoPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

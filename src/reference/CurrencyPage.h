@@ -7,9 +7,9 @@
 
 namespace Ui {
 class CurrencyPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class TextTableModel;
 
@@ -32,8 +32,8 @@ private slots:
     void Button8Click();
 
 private:
-    std::unique_ptr<Ui::CurrencyPage> m_ui;
+    std::unique_ptr<Ui::CurrencyPage> ui;
     TextTableModel* m_model;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

@@ -1,7 +1,7 @@
-#include "EmoticonPage.h"
+#include "reference/EmoticonPage.h"
 
-#include "EmoticonList.h"
-#include "EmoticonPictures.h"
+#include "reference/EmoticonList.h"
+#include "reference/EmoticonPictures.h"
 #include "ui_EmoticonPage.h"
 
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <QHeaderView>
 #include <QPixmap>
 
-namespace termora::reference {
+namespace termora {
 namespace {
 
 constexpr int kNameColumn = 0;
@@ -23,37 +23,38 @@ QTableWidgetItem* readOnlyItem(std::string_view text) {
 
 }  // namespace
 
-EmoticonPage::EmoticonPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::EmoticonPage>()) {
-    m_ui->setupUi(this);
+EmoticonPage::EmoticonPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::EmoticonPage>()) {
+    ui->setupUi(this);
     fillList();
 
     // The selected row stays highlighted when the focus moves to the button.
-    QPalette palette = m_ui->lstFE->palette();
+    QPalette palette = ui->lstFE->palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    m_ui->lstFE->setPalette(palette);
+    ui->lstFE->setPalette(palette);
 
-    connect(m_ui->Label7, &ClickableLabel::clicked, this, &EmoticonPage::fullListingCodeRequested);
-    connect(m_ui->Button4, &QPushButton::clicked, this, &EmoticonPage::Button4Click);
-    connect(m_ui->lstFE, &QTableWidget::itemDoubleClicked, this, &EmoticonPage::lstFEDblClick);
+    connect(ui->Label7, &ClickableLabel::clicked, this, &EmoticonPage::fullListingCodeRequested);
+    connect(ui->Button4, &QPushButton::clicked, this, &EmoticonPage::Button4Click);
+    connect(ui->lstFE, &QTableWidget::itemDoubleClicked, this, &EmoticonPage::lstFEDblClick);
 }
 
 EmoticonPage::~EmoticonPage() = default;
 
 void EmoticonPage::fillList() {
-    QTableWidget& list = *m_ui->lstFE;
-    list.setRowCount(int(kEmoticons.size()));
+    QTableWidget& list = *ui->lstFE;
+    list.setRowCount(int(reference::kEmoticons.size()));
     list.setColumnWidth(kNameColumn, 130);
     for (int column = kFirstShortcutColumn; column < list.columnCount(); ++column) list.setColumnWidth(column, 65);
     list.verticalHeader()->hide();
     // A bold header for the selected row would cut "Shortcut 1" short.
     list.horizontalHeader()->setHighlightSections(false);
-    list.verticalHeader()->setDefaultSectionSize(std::max(list.fontMetrics().height(), kEmoticonPictureSize) + 4);
-    list.setIconSize(QSize(kEmoticonPictureSize, kEmoticonPictureSize));
-    for (std::size_t row = 0; row < kEmoticons.size(); ++row) {
-        const Emoticon& emoticon = kEmoticons[row];
+    list.verticalHeader()->setDefaultSectionSize(
+        std::max(list.fontMetrics().height(), reference::kEmoticonPictureSize) + 4);
+    list.setIconSize(QSize(reference::kEmoticonPictureSize, reference::kEmoticonPictureSize));
+    for (std::size_t row = 0; row < reference::kEmoticons.size(); ++row) {
+        const reference::Emoticon& emoticon = reference::kEmoticons[row];
         QTableWidgetItem* caption = readOnlyItem(emoticon.name);
-        caption->setIcon(QPixmap::fromImage(emoticonPicture(row)));
+        caption->setIcon(QPixmap::fromImage(reference::emoticonPicture(row)));
         list.setItem(int(row), kNameColumn, caption);
         for (std::size_t i = 0; i < emoticon.shortcutCount(); ++i)
             list.setItem(int(row), kFirstShortcutColumn + int(i), readOnlyItem(emoticon.shortcuts[i]));
@@ -61,11 +62,11 @@ void EmoticonPage::fillList() {
 }
 
 void EmoticonPage::Button4Click() {
-    const QModelIndexList rows = m_ui->lstFE->selectionModel()->selectedRows(kFirstShortcutColumn);
+    const QModelIndexList rows = ui->lstFE->selectionModel()->selectedRows(kFirstShortcutColumn);
     if (rows.isEmpty()) return;
     QGuiApplication::clipboard()->setText(rows.first().data().toString());
 }
 
 void EmoticonPage::lstFEDblClick() { Button4Click(); }
 
-}  // namespace termora::reference
+}  // namespace termora

@@ -7,9 +7,9 @@
 
 namespace Ui {
 class EmoticonPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class EmoticonPage : public QWidget {
     Q_OBJECT
@@ -22,14 +22,15 @@ signals:
     void fullListingCodeRequested();
 
 private slots:
-    // "Copy Shortcut" and a double-click on a row: the first shortcut.
+    // "Copy Shortcut" and a double-click on a row: the first shortcut onto
+    // the clipboard.
     void Button4Click();
     void lstFEDblClick();
 
 private:
     void fillList();
 
-    std::unique_ptr<Ui::EmoticonPage> m_ui;
+    std::unique_ptr<Ui::EmoticonPage> ui;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

@@ -1,6 +1,6 @@
-#include "EmoticonPictures.h"
+#include "reference/EmoticonPictures.h"
 
-#include "EmoticonList.h"
+#include "reference/EmoticonList.h"
 
 #include <QPainter>
 #include <QPainterPath>

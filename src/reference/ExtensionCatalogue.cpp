@@ -1,10 +1,10 @@
-#include "ExtensionCatalogue.h"
+#include "reference/ExtensionCatalogue.h"
 
-#include "ExtensionCategories.h"
-#include "TextFile.h"
-#include "UserError.h"
-#include "Windows1252.h"
-#include "ZipReader.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "platform/Windows1252.h"
+#include "reference/ExtensionCategories.h"
+#include "reference/ZipReader.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // The file-extension catalogue: a category's member of FileExtension.db read
 // into the rows the page lists.
 
-#include "ZipReader.h"
+#include "reference/ZipReader.h"
 
 #include <QByteArray>
 #include <QList>

@@ -8,9 +8,9 @@
 
 namespace Ui {
 class FileExtensionPage;
-}
+}  // namespace Ui
 
-namespace termora::reference {
+namespace termora {
 
 class TextTableModel;
 
@@ -38,10 +38,10 @@ private:
     void layOutCategories();
     void showRows(QList<QStringList> rows);
 
-    std::unique_ptr<Ui::FileExtensionPage> m_ui;
+    std::unique_ptr<Ui::FileExtensionPage> ui;
     TextTableModel* m_model;
     QString m_archivePath;
     int m_chosenAtPress = -1;  // the category chosen when the mouse went down
 };
 
-}  // namespace termora::reference
+}  // namespace termora

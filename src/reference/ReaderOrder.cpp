@@ -1,4 +1,4 @@
-#include "ReaderOrder.h"
+#include "reference/ReaderOrder.h"
 
 namespace termora::reference {
 

@@ -1,4 +1,4 @@
-#include "ZipReader.h"
+#include "reference/ZipReader.h"
 
 #include <zip.h>
 

@@ -1,6 +1,6 @@
-#include "KeyOrder.h"
+#include "search/KeyOrder.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "LengthBuckets.h"
+#include "search/LengthBuckets.h"
 
-#include "MatchRules.h"
+#include "store/KeyRules.h"
 
 #include <stdexcept>
 #include <string>

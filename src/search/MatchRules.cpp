@@ -1,6 +1,7 @@
-#include "MatchRules.h"
+#include "search/MatchRules.h"
 
-#include <array>
+#include "store/KeyRules.h"
+
 #include <cstring>
 
 namespace termora {
@@ -8,13 +9,6 @@ namespace {
 
 constexpr char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-constexpr std::array<std::string_view, 9> kStripPieces = {".", "-", "/", "&", "?", "'", " [1]", " [2]", " [3]"};
-
-void removeAll(std::string& text, std::string_view piece) {
-    std::size_t pos = 0;
-    while ((pos = text.find(piece, pos)) != std::string::npos) text.erase(pos, piece.size());
 }
 
 // Substring test of a lowered pattern in a text lowered on the fly, so that
@@ -36,18 +30,6 @@ bool containsLowered(std::string_view text, std::string_view q) {
 }
 
 }  // namespace
-
-std::string lowerAsciiLetters(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = lowerAscii(c);
-    return out;
-}
-
-std::string StripKey(std::string_view key) {
-    std::string out(key);
-    for (std::string_view piece : kStripPieces) removeAll(out, piece);
-    return out;
-}
 
 int CountChar(char c, std::string_view text) {
     int count = 0;

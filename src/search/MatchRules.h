@@ -2,17 +2,9 @@
 // The match rules of the offline search, on Windows-1252 bytes. Pure
 // functions: they read their inputs and change nothing.
 
-#include <string>
 #include <string_view>
 
 namespace termora {
-
-// The text with A to Z turned to a to z; every other byte unchanged.
-std::string lowerAsciiLetters(std::string_view text);
-
-// The key without ".", "-", "/", "&", "?", "'" and its case suffix
-// (" [1]", " [2]", " [3]"), each piece removed everywhere before the next.
-std::string StripKey(std::string_view key);
 
 // Number of bytes of text equal to c.
 int CountChar(char c, std::string_view text);

@@ -1,7 +1,8 @@
-#include "SearchRun.h"
+#include "search/SearchRun.h"
 
-#include "KeyOrder.h"
-#include "MatchRules.h"
+#include "search/KeyOrder.h"
+#include "search/MatchRules.h"
+#include "store/KeyRules.h"
 
 #include <algorithm>
 

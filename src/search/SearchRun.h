@@ -3,7 +3,7 @@
 // visiting order, followed by the whole dictionary when the text is the
 // full-listing code.
 
-#include "AcronymStore.h"
+#include "store/AcronymStore.h"
 
 #include <string_view>
 #include <vector>

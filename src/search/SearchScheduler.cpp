@@ -1,4 +1,4 @@
-#include "SearchScheduler.h"
+#include "search/SearchScheduler.h"
 
 #include <QScopeGuard>
 

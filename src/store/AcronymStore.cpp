@@ -1,7 +1,7 @@
-#include "AcronymStore.h"
+#include "store/AcronymStore.h"
 
-#include "AcronymTables.h"
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
+#include "store/AcronymTables.h"
 
 namespace termora {
 

@@ -3,8 +3,8 @@
 // table's keys in table order (position i belongs to record i). The built-in
 // store is created once and shared by every window for the program's life.
 
-#include "RecordLine.h"
-#include "Tsl.h"
+#include "store/RecordLine.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <span>

@@ -2,8 +2,8 @@
 // The compiled-in dictionary: 27 constant tables (A to Z, then other
 // initials), generated at build time from data/acronyms.txt.
 
-#include "RecordLine.h"
-#include "Tsl.h"
+#include "store/RecordLine.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <span>

@@ -1,7 +1,7 @@
-#include "RecordLine.h"
+#include "store/RecordLine.h"
 
-#include "MatchRules.h"
-#include "Tsl.h"
+#include "store/KeyRules.h"
+#include "store/TSL.h"
 
 namespace termora {
 namespace {

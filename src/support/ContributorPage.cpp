@@ -1,16 +1,14 @@
-#include "ContributorPage.h"
+#include "support/ContributorPage.h"
 
-#include "AppPaths.h"
-#include "GridFile.h"
-#include "LinkKeyword.h"
-#include "ListGrid.h"
-#include "SupportData.h"
+#include "controls/LinkKeyword.h"
+#include "controls/TextTableModel.h"
+#include "platform/AppPaths.h"
+#include "support/GridFile.h"
+#include "support/ListGrid.h"
+#include "support/SupportData.h"
 #include "ui_ContributorPage.h"
 
-#include <QStandardItemModel>
-
-using namespace termora;
-using namespace termora::support;
+namespace termora {
 
 namespace {
 
@@ -18,49 +16,52 @@ const QString kNoLink = QStringLiteral("-");
 
 }  // namespace
 
-TContributorPage::TContributorPage(QWidget* parent) : TContributorPage(contributorLines(), parent) {}
+ContributorPage::ContributorPage(QWidget* parent) : ContributorPage(support::contributorLines(), parent) {}
 
-TContributorPage::TContributorPage(QStringList lines, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TContributorPage>()), m_lines(std::move(lines)) {
+ContributorPage::ContributorPage(QStringList lines, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::ContributorPage>()), m_lines(std::move(lines)) {
     ui->setupUi(this);
-    m_model = setUpListGrid(*ui->nxContributor, {{QStringLiteral("Name"), 130},
-                                                 {QStringLiteral("Website"), 103},
-                                                 {QStringLiteral("Facebook"), 103},
-                                                 {QStringLiteral("Twitter"), 103},
-                                                 {QStringLiteral("Google Plus"), 103},
-                                                 {QStringLiteral("Contribution"), 0}});
+    m_model = support::setUpListGrid(*ui->nxContributor, {{QStringLiteral("Name"), 130},
+                                                          {QStringLiteral("Website"), 103},
+                                                          {QStringLiteral("Facebook"), 103},
+                                                          {QStringLiteral("Twitter"), 103},
+                                                          {QStringLiteral("Google Plus"), 103},
+                                                          {QStringLiteral("Contribution"), 0}});
     for (QPushButton* button : {ui->cHome, ui->cFB, ui->cTwitter, ui->cGPlus}) {
-        setKeyword(button, kNoLink);
-        connect(button, &QPushButton::clicked, this, &TContributorPage::VisitURL2);
+        setHelpKeyword(button, kNoLink);
+        connect(button, &QPushButton::clicked, this, &ContributorPage::VisitURL2);
     }
     connect(ui->nxContributor->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TContributorPage::nxContributorSelectCell);
+            &ContributorPage::nxContributorSelectCell);
     connect(ui->nxContributor->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TContributorPage::nxContributorSelectCell);
-    connect(ui->btnHTSU, &QPushButton::clicked, this, &TContributorPage::btnHTSUClick);
+            &ContributorPage::nxContributorSelectCell);
+    connect(ui->btnHTSU, &QPushButton::clicked, this, &ContributorPage::btnHTSUClick);
 }
 
-TContributorPage::~TContributorPage() = default;
+ContributorPage::~ContributorPage() = default;
 
-void TContributorPage::loadContributors() {
+void ContributorPage::loadContributors() {
     if (m_model->rowCount() > 0) return;
-    appendRows(*m_model, writeAndReadBack(paths::tempFile(QStringLiteral("Contributor.txt")), encodeUtf16Lines(m_lines)));
+    m_model->setRows(support::writeAndReadBack(paths::tempFile(QStringLiteral("Contributor.txt")),
+                                               support::encodeUtf16Lines(m_lines)));
     ui->nxContributor->resizeRowsToContents();
 }
 
-void TContributorPage::nxContributorSelectCell() {
+void ContributorPage::nxContributorSelectCell() {
     QPushButton* const links[] = {ui->cHome, ui->cFB, ui->cTwitter, ui->cGPlus};
     ui->lblCName->clear();
     ui->mContribution->clear();
-    for (QPushButton* button : links) setKeyword(button, kNoLink);
-    if (const auto row = selectedRow(*ui->nxContributor)) {
-        ui->lblCName->setText(field(*row, 0));
-        for (int i = 0; i < 4; ++i) setKeyword(links[i], field(*row, i + 1));
-        ui->mContribution->setPlainText(field(*row, 5));
+    for (QPushButton* button : links) setHelpKeyword(button, kNoLink);
+    if (const auto row = support::selectedRow(*ui->nxContributor)) {
+        ui->lblCName->setText(support::field(*row, 0));
+        for (int i = 0; i < 4; ++i) setHelpKeyword(links[i], support::field(*row, i + 1));
+        ui->mContribution->setPlainText(support::field(*row, 5));
     }
-    for (QPushButton* button : links) button->setEnabled(keyword(button) != kNoLink);
+    for (QPushButton* button : links) button->setEnabled(helpKeyword(button) != kNoLink);
 }
 
-void TContributorPage::VisitURL2() { openKeywordOf(sender()); }
+void ContributorPage::VisitURL2() { openHelpKeywordOf(sender()); }
 
-void TContributorPage::btnHTSUClick() { emit pageRequested(QStringLiteral("shtSupport")); }
+void ContributorPage::btnHTSUClick() { emit pageRequested(QStringLiteral("shtSupport")); }
+
+}  // namespace termora

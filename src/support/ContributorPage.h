@@ -8,21 +8,23 @@
 
 #include <memory>
 
-class QStandardItemModel;
-
 namespace Ui {
-class TContributorPage;
-}
+class ContributorPage;
+}  // namespace Ui
 
-class TContributorPage : public QWidget {
+namespace termora {
+
+class TextTableModel;
+
+class ContributorPage : public QWidget {
     Q_OBJECT
 
 public:
     // `lines`: the tab-separated contributor lines (the shipped list unless
     // given).
-    explicit TContributorPage(QWidget* parent = nullptr);
-    TContributorPage(QStringList lines, QWidget* parent);
-    ~TContributorPage() override;
+    explicit ContributorPage(QWidget* parent = nullptr);
+    ContributorPage(QStringList lines, QWidget* parent);
+    ~ContributorPage() override;
 
     // Fills the grid once per run: writes the lines to "Contributor.txt" in
     // the temporary directory and reads the file back. Throws UserError when
@@ -34,12 +36,17 @@ signals:
     void pageRequested(const QString& pageObjectName);
 
 private slots:
+    // A row chosen: its name, links and contribution into the detail panel.
     void nxContributorSelectCell();
+    // The four link buttons: open the chosen contributor's address.
     void VisitURL2();
+    // "How to Support Us?": brings the support page to the front.
     void btnHTSUClick();
 
 private:
-    std::unique_ptr<Ui::TContributorPage> ui;
+    std::unique_ptr<Ui::ContributorPage> ui;
     QStringList m_lines;
-    QStandardItemModel* m_model = nullptr;
+    TextTableModel* m_model = nullptr;
 };
+
+}  // namespace termora

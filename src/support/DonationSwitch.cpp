@@ -1,8 +1,8 @@
-#include "DonationSwitch.h"
+#include "support/DonationSwitch.h"
 
-#include "Registry.h"
-#include "TermoraConstants.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "platform/Registry.h"
+#include "platform/UserError.h"
 
 namespace termora::support {
 namespace {

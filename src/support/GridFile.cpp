@@ -1,7 +1,7 @@
-#include "GridFile.h"
+#include "support/GridFile.h"
 
-#include "TextFile.h"
-#include "UserError.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
 
 #include <QFile>
 

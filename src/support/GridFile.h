@@ -2,7 +2,7 @@
 // Writes a grid list to its file in the private temporary folder and reads
 // the file back into rows.
 
-#include "GridText.h"
+#include "support/GridText.h"
 
 namespace termora::support {
 

@@ -1,6 +1,6 @@
-#include "GridText.h"
+#include "support/GridText.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QStringDecoder>
 

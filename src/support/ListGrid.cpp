@@ -1,20 +1,12 @@
-#include "ListGrid.h"
+#include "support/ListGrid.h"
 
-#include <QAbstractProxyModel>
 #include <QHeaderView>
-#include <QStandardItemModel>
 #include <QTableView>
 
 namespace termora::support {
 
-QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns, QAbstractProxyModel* sorter) {
-    auto* model = new QStandardItemModel(0, static_cast<int>(columns.size()), &view);
-    if (sorter != nullptr) {
-        sorter->setSourceModel(model);
-        view.setModel(sorter);
-    } else {
-        view.setModel(model);
-    }
+TextTableModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns, QSortFilterProxyModel* sorter) {
+    TextTableModel* model = setUpTextGrid(view, columns, sorter);
     view.setShowGrid(true);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,20 +18,7 @@ QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& col
     view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.verticalHeader()->hide();
     view.horizontalHeader()->setHighlightSections(false);
-    for (int i = 0; i < columns.size(); ++i) {
-        model->setHeaderData(i, Qt::Horizontal, columns[i].title);
-        if (columns[i].width == 0) view.setColumnHidden(i, true);
-        else view.setColumnWidth(i, columns[i].width);
-    }
     return model;
-}
-
-void appendRows(QStandardItemModel& model, const GridRows& rows) {
-    for (const QStringList& row : rows) {
-        QList<QStandardItem*> items;
-        for (int i = 0; i < model.columnCount(); ++i) items.append(new QStandardItem(field(row, i)));
-        model.appendRow(items);
-    }
 }
 
 std::optional<QStringList> selectedRow(const QTableView& view) {

@@ -3,7 +3,7 @@
 // row, grid lines, whole-row selection of several rows, and one row per
 // list line with every field of the line kept in its column.
 
-#include "GridText.h"
+#include "controls/TextGrid.h"
 
 #include <QList>
 #include <QString>
@@ -11,24 +11,14 @@
 
 #include <optional>
 
-class QAbstractProxyModel;
-class QStandardItemModel;
 class QTableView;
 
 namespace termora::support {
 
-struct GridColumn {
-    QString title;
-    int width = 0;  // 0: the column is hidden
-};
-
-// Gives the view a model with these columns, shown through `sorter` when
-// one is given; returns the model.
-QStandardItemModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns,
-                                  QAbstractProxyModel* sorter = nullptr);
-
-// Appends the rows, one item per field (fields beyond the columns are dropped).
-void appendRows(QStandardItemModel& model, const GridRows& rows);
+// Gives the view a text table with these columns (TextGrid.h), sorted by
+// `sorter` when one is given, with the list grids' look; returns the model.
+TextTableModel* setUpListGrid(QTableView& view, const QList<GridColumn>& columns,
+                              QSortFilterProxyModel* sorter = nullptr);
 
 // The fields of the row the detail panel follows: the current row when it
 // is selected, else the first selected row; nothing when none is selected.

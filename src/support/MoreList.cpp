@@ -1,4 +1,4 @@
-#include "MoreList.h"
+#include "support/MoreList.h"
 
 #include <algorithm>
 

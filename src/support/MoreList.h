@@ -1,7 +1,7 @@
 #pragma once
 // Ordering rules of the more-software list.
 
-#include "GridText.h"
+#include "support/GridText.h"
 
 namespace termora::support {
 

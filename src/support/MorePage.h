@@ -7,20 +7,22 @@
 
 #include <memory>
 
-class QStandardItemModel;
-
 namespace Ui {
-class TMoreSoftwarePage;
-}
+class MorePage;
+}  // namespace Ui
 
-class TMoreSoftwarePage : public QWidget {
+namespace termora {
+
+class TextTableModel;
+
+class MorePage : public QWidget {
     Q_OBJECT
 
 public:
     // `lines`: the tab-separated program lines (the shipped list unless given).
-    explicit TMoreSoftwarePage(QWidget* parent = nullptr);
-    TMoreSoftwarePage(QStringList lines, QWidget* parent);
-    ~TMoreSoftwarePage() override;
+    explicit MorePage(QWidget* parent = nullptr);
+    MorePage(QStringList lines, QWidget* parent);
+    ~MorePage() override;
 
     // The loader the navigation runs each time the page is chosen: when the
     // grid is empty, writes the lines to "more.txt" in the temporary
@@ -30,12 +32,19 @@ public:
     void loadMoreSoftware();
 
 private slots:
+    // A row chosen: its name, version, description and badge into the
+    // detail panel.
     void nxMoreSelectCell();
+    // "Download": opens the chosen program's download link, or its share
+    // link when "Share" is shown and checked.
     void msDownloadClick();
+    // The "Share" box: its caption follows its state.
     void chkShareClick();
 
 private:
-    std::unique_ptr<Ui::TMoreSoftwarePage> ui;
+    std::unique_ptr<Ui::MorePage> ui;
     QStringList m_lines;
-    QStandardItemModel* m_model = nullptr;
+    TextTableModel* m_model = nullptr;
 };
+
+}  // namespace termora

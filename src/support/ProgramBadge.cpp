@@ -1,4 +1,4 @@
-#include "ProgramBadge.h"
+#include "support/ProgramBadge.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "StarRatingDelegate.h"
+#include "support/StarRatingDelegate.h"
 
 #include <QApplication>
 #include <QPainter>

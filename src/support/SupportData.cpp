@@ -1,6 +1,6 @@
-#include "SupportData.h"
+#include "support/SupportData.h"
 
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
 
 namespace termora::support {
 

@@ -1,6 +1,6 @@
-#include "SupportLinks.h"
+#include "support/SupportLinks.h"
 
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
 
 #include <QLocale>
 #include <QUrl>

@@ -1,17 +1,17 @@
-#include "SupportPage.h"
+#include "support/SupportPage.h"
 
-#include "Dialogs.h"
-#include "IntEdit.h"
-#include "LinkKeyword.h"
-#include "SupportLinks.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
+#include "controls/LinkKeyword.h"
+#include "controls/TIntEdit.h"
+#include "platform/Dialogs.h"
+#include "support/SupportLinks.h"
 #include "ui_SupportPage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-using namespace termora;
-using namespace termora::support;
+namespace termora {
 
 namespace {
 
@@ -25,70 +25,70 @@ QString paymentAmount(TIntEdit& field) {
 
 }  // namespace
 
-TSupportPage::TSupportPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TSupportPage>()) {
+SupportPage::SupportPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SupportPage>()) {
     ui->setupUi(this);
 
-    setKeyword(ui->Image2, facebookShareAddress());
-    setKeyword(ui->Image5, twitterShareAddress());
-    setKeyword(ui->Image3, QString::fromLatin1(constants::kFanPage));
-    setKeyword(ui->Image4, alternativeToAddress());
+    setHelpKeyword(ui->Image2, support::facebookShareAddress());
+    setHelpKeyword(ui->Image5, support::twitterShareAddress());
+    setHelpKeyword(ui->Image3, QString::fromLatin1(constants::kFanPage));
+    setHelpKeyword(ui->Image4, support::alternativeToAddress());
     for (QPushButton* image : {ui->Image2, ui->Image3, ui->Image5}) {
-        connect(image, &QPushButton::clicked, this, &TSupportPage::VisitURL3);
+        connect(image, &QPushButton::clicked, this, &SupportPage::VisitURL3);
     }
-    connect(ui->Image4, &QPushButton::clicked, this, &TSupportPage::BClick2222);
+    connect(ui->Image4, &QPushButton::clicked, this, &SupportPage::BClick2222);
 
-    setKeyword(ui->lblWallet, QString::fromLatin1(kWalletSignUp));
-    setKeyword(ui->lblCPSignUp, QString::fromLatin1(kCoinPaymentsSignUp));
-    setKeyword(ui->lblPayeerSignUp, QString::fromLatin1(kPayeerSignUp));
-    setKeyword(ui->lblSkrillSignUp, QString::fromLatin1(kSkrillSignUp));
-    for (TLinkLabel* label : {ui->lblWallet, ui->lblCPSignUp, ui->lblPayeerSignUp, ui->lblSkrillSignUp}) {
-        connect(label, &TLinkLabel::clicked, this, &TSupportPage::VisitURL32);
+    setHelpKeyword(ui->lblWallet, QString::fromLatin1(support::kWalletSignUp));
+    setHelpKeyword(ui->lblCPSignUp, QString::fromLatin1(support::kCoinPaymentsSignUp));
+    setHelpKeyword(ui->lblPayeerSignUp, QString::fromLatin1(support::kPayeerSignUp));
+    setHelpKeyword(ui->lblSkrillSignUp, QString::fromLatin1(support::kSkrillSignUp));
+    for (ClickableLabel* label : {ui->lblWallet, ui->lblCPSignUp, ui->lblPayeerSignUp, ui->lblSkrillSignUp}) {
+        connect(label, &ClickableLabel::clicked, this, &SupportPage::VisitURL32);
     }
 
-    const std::pair<QPushButton*, int> payeer[] = {{ui->btnPayeer1, 1},   {ui->btnPayeer5, 5},   {ui->btnPayeer10, 10},
-                                                   {ui->btnPayeer20, 20}, {ui->btnPayeer30, 30}, {ui->btnPayeer50, 50},
+    const std::pair<QPushButton*, int> payeer[] = {{ui->btnPayeer1, 1},    {ui->btnPayeer5, 5},   {ui->btnPayeer10, 10},
+                                                   {ui->btnPayeer20, 20},  {ui->btnPayeer30, 30}, {ui->btnPayeer50, 50},
                                                    {ui->btnPayeer100, 100}};
     for (const auto& [button, dollars] : payeer) {
-        setKeyword(button, payeerAddress(dollars));
-        connect(button, &QPushButton::clicked, this, &TSupportPage::VisitURL4);
+        setHelpKeyword(button, support::payeerAddress(dollars));
+        connect(button, &QPushButton::clicked, this, &SupportPage::VisitURL4);
     }
 
     ui->suBTC->setText(QString::fromLatin1(constants::kBitcoinAddress));
     ui->suLTC->setText(QString::fromLatin1(constants::kLitecoinAddress));
     ui->suDOGE->setText(QString::fromLatin1(constants::kDogecoinAddress));
-    connect(ui->subBTC, &QPushButton::clicked, this, &TSupportPage::subBTCClick22);
-    connect(ui->subLTC, &QPushButton::clicked, this, &TSupportPage::subLTCClick22);
-    connect(ui->subDOGE, &QPushButton::clicked, this, &TSupportPage::subDOGEClick22);
+    connect(ui->subBTC, &QPushButton::clicked, this, &SupportPage::subBTCClick22);
+    connect(ui->subLTC, &QPushButton::clicked, this, &SupportPage::subLTCClick22);
+    connect(ui->subDOGE, &QPushButton::clicked, this, &SupportPage::subDOGEClick22);
 
-    connect(ui->imgCP, &QPushButton::clicked, this, &TSupportPage::imgCPClick2);
-    connect(ui->btnSkrill, &QPushButton::clicked, this, &TSupportPage::btnSkrillClick2);
-    connect(ui->Image7, &QPushButton::clicked, this, &TSupportPage::DonateTri2);
-    connect(ui->btnDInfo, &QPushButton::clicked, this, &TSupportPage::btnDInfoClick);
-    connect(ui->sBitBtn1, &QPushButton::clicked, this, &TSupportPage::sBitBtn1Click);
+    connect(ui->imgCP, &QPushButton::clicked, this, &SupportPage::imgCPClick2);
+    connect(ui->btnSkrill, &QPushButton::clicked, this, &SupportPage::btnSkrillClick2);
+    connect(ui->Image7, &QPushButton::clicked, this, &SupportPage::DonateTri2);
+    connect(ui->btnDInfo, &QPushButton::clicked, this, &SupportPage::btnDInfoClick);
+    connect(ui->sBitBtn1, &QPushButton::clicked, this, &SupportPage::sBitBtn1Click);
 }
 
-TSupportPage::~TSupportPage() = default;
+SupportPage::~SupportPage() = default;
 
-void TSupportPage::VisitURL3() { openKeywordOf(sender()); }
-void TSupportPage::BClick2222() { openKeywordOf(sender()); }
-void TSupportPage::VisitURL32() { openKeywordOf(sender()); }
-void TSupportPage::VisitURL4() { openKeywordOf(sender()); }
+void SupportPage::VisitURL3() { openHelpKeywordOf(sender()); }
+void SupportPage::BClick2222() { openHelpKeywordOf(sender()); }
+void SupportPage::VisitURL32() { openHelpKeywordOf(sender()); }
+void SupportPage::VisitURL4() { openHelpKeywordOf(sender()); }
 
-void TSupportPage::subBTCClick22() { QGuiApplication::clipboard()->setText(ui->suBTC->text()); }
-void TSupportPage::subLTCClick22() { QGuiApplication::clipboard()->setText(ui->suLTC->text()); }
-void TSupportPage::subDOGEClick22() { QGuiApplication::clipboard()->setText(ui->suDOGE->text()); }
+void SupportPage::subBTCClick22() { QGuiApplication::clipboard()->setText(ui->suBTC->text()); }
+void SupportPage::subLTCClick22() { QGuiApplication::clipboard()->setText(ui->suLTC->text()); }
+void SupportPage::subDOGEClick22() { QGuiApplication::clipboard()->setText(ui->suDOGE->text()); }
 
-void TSupportPage::imgCPClick2() { OpenLink(coinPaymentsAddress(paymentAmount(*ui->amCP))); }
-void TSupportPage::btnSkrillClick2() { OpenLink(skrillAddress(paymentAmount(*ui->amSkrill))); }
+void SupportPage::imgCPClick2() { OpenLink(support::coinPaymentsAddress(paymentAmount(*ui->amCP))); }
+void SupportPage::btnSkrillClick2() { OpenLink(support::skrillAddress(paymentAmount(*ui->amSkrill))); }
 
-void TSupportPage::DonateTri2() {
+void SupportPage::DonateTri2() {
     dialogs().input(this, QStringLiteral("Support Us"),
                     QStringLiteral("If you live in \"Indonesia\" and want to support our Software Development.\r\r"
                                    "You can send a Donation to Our \"Tri\" Modem Number :"),
                     QString::fromLatin1(constants::kMobileTopUpNumber));
 }
 
-void TSupportPage::btnDInfoClick() {
+void SupportPage::btnDInfoClick() {
     dialogs().message(this,
                       QStringLiteral("Your Donation will be used to :\r\r1. Keep our Software Development going\r\r"
                                      "2. Buy our own Domain && Web Hosting\r( Currently We still using Subdomain && "
@@ -98,4 +98,6 @@ void TSupportPage::btnDInfoClick() {
                       Dialogs::Kind::Information);
 }
 
-void TSupportPage::sBitBtn1Click() { emit pageRequested(QStringLiteral("shtContrib")); }
+void SupportPage::sBitBtn1Click() { emit pageRequested(QStringLiteral("shtContrib")); }
+
+}  // namespace termora

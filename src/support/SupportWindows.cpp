@@ -1,9 +1,9 @@
-#include "SupportWindows.h"
+#include "support/SupportWindows.h"
 
-#include "AboutWindow.h"
-#include "Dialogs.h"
-#include "DonateWindow.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "platform/Dialogs.h"
+#include "support/TfrmAbout.h"
+#include "support/TfrmDonate.h"
 
 namespace termora::support {
 

@@ -1,15 +1,12 @@
-#include "MaintenanceTools.h"
+#include "tools/MaintenanceTools.h"
 
-#include "AppPaths.h"
-#include "ClickableLabel.h"
-#include "Dialogs.h"
-#include "DictionaryPage.h"
-#include "ErrorReport.h"
-#include "RecordExport.h"
-#include "SearchRun.h"
-#include "TextFile.h"
-
-#include "ui_DictionaryPage.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
+#include "search/SearchRun.h"
+#include "tools/RecordExport.h"
+#include "views/DictionaryPage.h"
 
 #include <QFileInfo>
 
@@ -23,32 +20,28 @@ constexpr qint64 kNewEntriesFileLimit = 16 * 1024 * 1024;
 
 MaintenanceTools::MaintenanceTools(DictionaryPage& page, const AcronymStore& store)
     : QObject(&page), m_page(page), m_store(store) {
-    auto& ui = page.form();
-    for (char letter = 'A'; letter <= 'Z'; ++letter) ui.Kar->addItem(QString(QLatin1Char(letter)));
-    ui.Kar->setCurrentIndex(0);
-    connect(ui.Label1, &ClickableLabel::clicked, this, &MaintenanceTools::Label1Click);
-    connect(ui.NI, &ClickableLabel::rightClicked, this, &MaintenanceTools::NIContextPopup);
-    connectReporting(ui.Button3, &QPushButton::clicked, &page, [this] { Button3Click(); });
-    connectReporting(ui.Label3, &ClickableLabel::rightClicked, &page, [this] { Label3ContextPopup(); });
+    QStringList letters;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) letters.append(QString(QLatin1Char(letter)));
+    page.offerExportTables(letters);
+    connect(&page, &DictionaryPage::fullListingCodeRequested, this, &MaintenanceTools::Label1Click);
+    connect(&page, &DictionaryPage::counterRightClicked, this, &MaintenanceTools::NIContextPopup);
+    connectReporting(&page, &DictionaryPage::exportRequested, &page, [this] { Button3Click(); });
+    connectReporting(&page, &DictionaryPage::expansionLabelRightClicked, &page, [this] { Label3ContextPopup(); });
 }
 
 void MaintenanceTools::Label1Click() {
-    // setText fires the change event only for a new text, so a second click
-    // starts no second search.
-    m_page.form().Find->setText(QString::fromLatin1(kFullListingCode.data(), kFullListingCode.size()));
+    // A second click starts no second search: the text is already there.
+    m_page.setSearchText(QString::fromLatin1(kFullListingCode.data(), kFullListingCode.size()));
 }
 
-void MaintenanceTools::NIContextPopup() {
-    QPushButton* button = m_page.form().Button3;
-    button->setVisible(button->isHidden());
-}
+void MaintenanceTools::NIContextPopup() { m_page.toggleExportButton(); }
 
 void MaintenanceTools::Button3Click() {
-    auto& ui = m_page.form();
-    ui.EL->clear();
-    const QString letter = ui.Kar->currentText();
+    const QString letter = m_page.chosenExportTable();
     const QList<QByteArray> lines = letter.isEmpty() ? QList<QByteArray>() : tools::recordLinesOfTable(m_store, letter.at(0));
-    for (const QByteArray& line : lines) ui.EL->addItem(QString::fromLatin1(line));
+    QStringList shown;
+    for (const QByteArray& line : lines) shown.append(QString::fromLatin1(line));
+    m_page.showExportedLines(shown);
     textfile::save(tools::exportPath(), textfile::joinLinesCrLf(lines));
 }
 

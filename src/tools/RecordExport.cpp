@@ -1,9 +1,9 @@
-#include "RecordExport.h"
+#include "tools/RecordExport.h"
 
-#include "AppPaths.h"
-#include "DictionaryText.h"
-#include "RecordLine.h"
-#include "UserError.h"
+#include "platform/AppPaths.h"
+#include "platform/UserError.h"
+#include "store/RecordLine.h"
+#include "views/DictionaryText.h"
 
 namespace termora::tools {
 namespace {

@@ -2,7 +2,7 @@
 // The maintainers' record lines: a letter table exported as source text, and
 // hand-typed entries, both in the record-line form of the data file.
 
-#include "AcronymStore.h"
+#include "store/AcronymStore.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,15 +1,17 @@
-#include "DictionaryPage.h"
+#include "views/DictionaryPage.h"
 
 #include "ui_DictionaryPage.h"
 
-#include "AcronymStore.h"
-#include "Dialogs.h"
-#include "DictionaryText.h"
-#include "MeaningArrangement.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "SearchRun.h"
-#include "SearchScheduler.h"
+#include "controls/ClickableLabel.h"
+#include "controls/CounterText.h"
+#include "platform/Dialogs.h"
+#include "search/SearchRun.h"
+#include "search/SearchScheduler.h"
+#include "store/AcronymStore.h"
+#include "views/DictionaryText.h"
+#include "views/MeaningArrangement.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -29,8 +31,6 @@ constexpr int kListItemHeight = 13;
 constexpr int kGridKeyWidth = 90;
 constexpr int kGridExpansionWidth = 446;
 constexpr int kGridExpansionMinWidth = 200;
-
-QString counterText(const QString& inner) { return QStringLiteral("[ ") + inner + QStringLiteral(" ]"); }
 
 void setLabelColour(QWidget* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -119,17 +119,47 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     connect(ui->Copy, &QPushButton::clicked, this, &DictionaryPage::CopyClick);
     connect(ui->Kep, &QWidget::customContextMenuRequested, this, &DictionaryPage::KepContextPopup);
     connect(ui->Label4, &ClickableLabel::doubleClicked, this, &DictionaryPage::Label4Click);
+    connect(ui->Label1, &ClickableLabel::clicked, this, &DictionaryPage::fullListingCodeRequested);
+    connect(ui->NI, &ClickableLabel::rightClicked, this, &DictionaryPage::counterRightClicked);
+    connect(ui->Button3, &QPushButton::clicked, this, &DictionaryPage::exportRequested);
+    connect(ui->Label3, &ClickableLabel::rightClicked, this, &DictionaryPage::expansionLabelRightClicked);
 }
 
 DictionaryPage::~DictionaryPage() = default;
 
 int DictionaryPage::pendingSearches() const { return m_scheduler->pending(); }
 
+void DictionaryPage::setSearchText(const QString& text) {
+    // setText fires the change event only for a new text.
+    ui->Find->setText(text);
+}
+
 void DictionaryPage::lookUp(const QString& term) {
-    // With Auto Search on, the change of the text requests the run itself.
+    // With Auto Search on, a new text requests the run itself.
     const int pending = pendingSearches();
-    ui->Find->setText(term);
+    setSearchText(term);
     if (pendingSearches() == pending) CariClick();
+}
+
+QString DictionaryPage::searchText() const { return ui->Find->text(); }
+
+QString DictionaryPage::shownCounter() const { return ui->NI->text(); }
+
+void DictionaryPage::focusSearchBox() { ui->Find->setFocus(); }
+
+void DictionaryPage::offerExportTables(const QStringList& tables) {
+    ui->Kar->clear();
+    ui->Kar->addItems(tables);
+    ui->Kar->setCurrentIndex(tables.isEmpty() ? -1 : 0);
+}
+
+QString DictionaryPage::chosenExportTable() const { return ui->Kar->currentText(); }
+
+void DictionaryPage::toggleExportButton() { ui->Button3->setVisible(ui->Button3->isHidden()); }
+
+void DictionaryPage::showExportedLines(const QStringList& lines) {
+    ui->EL->clear();
+    ui->EL->addItems(lines);
 }
 
 void DictionaryPage::CariClick() { m_scheduler->request(); }
@@ -327,11 +357,9 @@ int DictionaryPage::selectedRow(const QAbstractItemView& view) {
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(QString::number(count))); }
+void DictionaryPage::setCounter(int count) { ui->NI->setText(counterText(count)); }
 
-void DictionaryPage::setCounter(int position, int count) {
-    ui->NI->setText(counterText(QString::number(position) + QStringLiteral(" / ") + QString::number(count)));
-}
+void DictionaryPage::setCounter(int position, int count) { ui->NI->setText(counterText(position, count)); }
 
 void DictionaryPage::setGridCounter(int row) { setCounter(row + 1, static_cast<int>(m_buckets.bucket(0).size())); }
 

@@ -3,8 +3,9 @@
 // methods, the Classic list and the Modern grid, the length filter, the
 // column number and the expansion view.
 
-#include "LengthBuckets.h"
+#include "search/LengthBuckets.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -29,33 +30,69 @@ public:
     DictionaryPage(const AcronymStore& store, QWidget* parent = nullptr);
     ~DictionaryPage() override;
 
-    Ui::DictionaryPage& form() { return *ui; }
     const LengthBuckets& lengthBuckets() const { return m_buckets; }
     const ResultListModel& resultList() const { return *m_list; }
     const ResultGridModel& resultGrid() const { return *m_grid; }
     int pendingSearches() const;
-    // Puts the term into the search box and requests one run for it.
+
+    // Puts a text into the search box as typing it would (with Auto Search
+    // a search follows); the same text again changes nothing.
+    void setSearchText(const QString& text);
+    // Puts the term into the search box and requests one run for it, with
+    // or without Auto Search: a look-up from outside the window.
     void lookUp(const QString& term);
+    // What the page shows: the search box's text and the counter "[ n ]".
+    QString searchText() const;
+    QString shownCounter() const;
+    // Gives the search box the keyboard focus.
+    void focusSearchBox();
+
+    // The maintainers' export panel: the tables offered in its choice box
+    // (the first one chosen), the one chosen, the export button that a
+    // right-click on the counter shows and hides, and the exported lines.
+    void offerExportTables(const QStringList& tables);
+    QString chosenExportTable() const;
+    void toggleExportButton();
+    void showExportedLines(const QStringList& lines);
+
+signals:
+    // "&Acronym to Search :" was clicked: the full-listing tool's door.
+    void fullListingCodeRequested();
+    // A right-click on the counter "[ n ]".
+    void counterRightClicked();
+    // The export button was clicked.
+    void exportRequested();
+    // A right-click on "&Expansion :": the add-entry tool's door.
+    void expansionLabelRightClicked();
 
 public slots:
-    // Search triggers: each requests one run, which executes after the handler returns.
+    // Search triggers: each requests one run, which executes after the
+    // handler returns. The search button (and Enter), a changed search text
+    // with Auto Search checked; a click on Auto Search puts the focus back
+    // into the search box; the Anagram method enables "Same Length".
     void CariClick();
     void FindChange();
     void AutoClick();
     void m1Click();
-    // The search run itself and its completion.
+    // The search run itself: the hits into the list, the grid and the
+    // counter; then the length buckets of the hits.
     void DoSearch();
     void finsearch();
-    // Length filter, column number, view style.
+    // The length buttons (the list shows the keys of one length), the
+    // column number, and the Classic or Modern view.
     void t1Click(QAbstractButton* sender);
     void KClick();
     void vsClassicClick(QAbstractButton* sender);
-    // Selection and the expansion view.
+    // A key chosen in the list or a row in the grid: its meanings into the
+    // expansion view, arranged one a line with their markers highlighted.
     void SALClick();
     void GridSelectCell();
     void ArrangeMeanings();
+    // "Copy to Clipboard" and a right-click on the view: the meanings onto
+    // the clipboard.
     void CopyClick();
     void KepContextPopup();
+    // A double-click on "Search Results :": the number of meanings listed.
     void Label4Click();
 
 protected:

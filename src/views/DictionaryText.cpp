@@ -1,7 +1,7 @@
-#include "DictionaryText.h"
+#include "views/DictionaryText.h"
 
-#include "Tsl.h"
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
+#include "store/TSL.h"
 
 namespace termora {
 

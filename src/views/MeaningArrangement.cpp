@@ -1,4 +1,4 @@
-#include "MeaningArrangement.h"
+#include "views/MeaningArrangement.h"
 
 namespace termora {
 namespace {

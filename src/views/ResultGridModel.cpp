@@ -1,7 +1,7 @@
-#include "ResultGridModel.h"
+#include "views/ResultGridModel.h"
 
-#include "DictionaryText.h"
-#include "KeyOrder.h"
+#include "search/KeyOrder.h"
+#include "views/DictionaryText.h"
 
 #include <algorithm>
 #include <numeric>

@@ -2,7 +2,7 @@
 // The Modern grid: one row per hit with the key ("Abbreviation") and the
 // whole expansion ("Expansion"), sortable by either column.
 
-#include "Tsl.h"
+#include "store/TSL.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
-#include "ResultListModel.h"
+#include "views/ResultListModel.h"
 
-#include "DictionaryText.h"
-#include "KeyOrder.h"
+#include "search/KeyOrder.h"
+#include "views/DictionaryText.h"
 
 #include <algorithm>
 

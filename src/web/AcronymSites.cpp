@@ -1,6 +1,6 @@
-#include "AcronymSites.h"
+#include "web/AcronymSites.h"
 
-#include "WebAddress.h"
+#include "web/WebAddress.h"
 
 namespace termora::web {
 

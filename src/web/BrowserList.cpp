@@ -1,6 +1,6 @@
-#include "BrowserList.h"
+#include "web/BrowserList.h"
 
-#include "TextFile.h"
+#include "platform/TextFile.h"
 
 #include <QLocale>
 

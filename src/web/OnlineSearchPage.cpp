@@ -1,19 +1,19 @@
-#include "OnlineSearchPage.h"
+#include "web/OnlineSearchPage.h"
 
 #include "ui_OnlineSearchPage.h"
 
-#include "AcronymSites.h"
-#include "AppPaths.h"
-#include "BrowserCatalog.h"
-#include "Dialogs.h"
-#include "ErrorReport.h"
-#include "LinkOpener.h"
-#include "ProcessStarter.h"
-#include "TextFile.h"
+#include "controls/ClickableLabel.h"
+#include "platform/AppPaths.h"
+#include "platform/BrowserCatalog.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/LinkOpener.h"
+#include "platform/ProcessStarter.h"
+#include "platform/TextFile.h"
+#include "web/AcronymSites.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace termora {
 namespace {
@@ -43,7 +43,7 @@ OnlineSearchPage::OnlineSearchPage(QWidget* parent, const QString& browserFile, 
     connectReporting(ui->btnRemove3, &QPushButton::clicked, this, [this] { btnRemove3Click(); });
     connectReporting(ui->GFTC, &QPushButton::clicked, this, [this] { GFTCClick(); });
     ui->txtAcr->installEventFilter(this);
-    ui->Label10->installEventFilter(this);
+    connect(ui->Label10, &ClickableLabel::clicked, this, &OnlineSearchPage::fullListingCodeRequested);
 }
 
 OnlineSearchPage::~OnlineSearchPage() = default;
@@ -123,10 +123,6 @@ bool OnlineSearchPage::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         ui->txtAcr->clear();
         return true;
-    }
-    if (watched == ui->Label10 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        emit fullListingCodeRequested();
     }
     return QWidget::eventFilter(watched, event);
 }

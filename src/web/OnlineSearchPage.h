@@ -3,7 +3,7 @@
 // sites, opened in the default browser or in a browser of the user's list,
 // and that list itself, kept in the user's Browser.dat.
 
-#include "BrowserList.h"
+#include "web/BrowserList.h"
 
 #include <QWidget>
 
@@ -30,8 +30,6 @@ public:
                               const QString& startingFile = startingBrowserFile());
     ~OnlineSearchPage() override;
 
-    Ui::OnlineSearchPage& form() { return *ui; }
-
     // Start-up: when the user's Browser.dat exists, or else the starting
     // list, it replaces the browser list and its first entry is selected.
     // Throws UserError "Cannot open file \"%s\". %s" when it exists but
@@ -46,8 +44,13 @@ signals:
 public slots:
     // One handler for the nine site buttons; the button names its site.
     void MSSearch(QAbstractButton* sender);
+    // "Use Default Browser": the browser list's controls are enabled only
+    // without it.
     void DefBrowseClick();
+    // "...": a program chosen in a file dialog into the browser box.
     void btnDotClick();
+    // "Add", "Remove", "Get from this Computer": the browser list changes
+    // and Browser.dat is written again.
     void btnAdd3Click();
     void btnRemove3Click();
     void GFTCClick();

@@ -1,20 +1,20 @@
-#include "TfrmUCheck.h"
+#include "web/TfrmUCheck.h"
 
 #include "ui_TfrmUCheck.h"
 
-#include "AppPaths.h"
-#include "ConnectionState.h"
-#include "Dialogs.h"
-#include "Downloader.h"
-#include "LinkOpener.h"
-#include "TermoraConstants.h"
-#include "TextFile.h"
-#include "UpdateInfo.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
+#include "platform/AppPaths.h"
+#include "platform/ConnectionState.h"
+#include "platform/Dialogs.h"
+#include "platform/Downloader.h"
+#include "platform/LinkOpener.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "web/UpdateInfo.h"
 
 #include <QButtonGroup>
 #include <QFile>
-#include <QMouseEvent>
 
 #include <optional>
 
@@ -79,7 +79,7 @@ TfrmUCheck::TfrmUCheck(QWidget* parent)
     }
     connect(servers, &QButtonGroup::buttonClicked, this, &TfrmUCheck::ServerSelect);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TfrmUCheck::BitBtn1Click);
-    ui->lblRes->installEventFilter(this);
+    connect(ui->lblRes, &ClickableLabel::clicked, this, &TfrmUCheck::lblResClick);
 }
 
 TfrmUCheck::~TfrmUCheck() = default;
@@ -119,14 +119,6 @@ void TfrmUCheck::BitBtn1Click() {
 
 void TfrmUCheck::lblResClick() {
     if (!m_downloadLink.isEmpty()) OpenLink(m_downloadLink);
-}
-
-bool TfrmUCheck::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->lblRes && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lblResClick();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmUCheck::showResult(const QString& text, const QColor& colour, const QString& downloadLink) {

@@ -21,15 +21,13 @@ public:
     explicit TfrmUCheck(QWidget* parent = nullptr);
     ~TfrmUCheck() override;
 
-    Ui::TfrmUCheck& form() { return *ui; }
-
 public slots:
+    // The server buttons: the update file is asked of the chosen server.
     void ServerSelect(QAbstractButton* server);
+    // "Check for Update": downloads the update file and shows the result.
     void BitBtn1Click();
+    // The result line: opens the download address of a newer version.
     void lblResClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showResult(const QString& text, const QColor& colour, const QString& downloadLink);

@@ -1,6 +1,6 @@
-#include "UpdateInfo.h"
+#include "web/UpdateInfo.h"
 
-#include "TextFile.h"
+#include "platform/TextFile.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
-#include "UrlServices.h"
+#include "web/UrlServices.h"
 
-#include "TermoraConstants.h"
-#include "WebAddress.h"
+#include "base/TermoraConstants.h"
+#include "web/WebAddress.h"
 
 namespace termora::web {
 namespace {

@@ -1,9 +1,9 @@
-#include "UrlToolsPage.h"
+#include "web/UrlToolsPage.h"
 
 #include "ui_UrlToolsPage.h"
 
-#include "LinkOpener.h"
-#include "UrlServices.h"
+#include "platform/LinkOpener.h"
+#include "web/UrlServices.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

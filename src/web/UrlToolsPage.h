@@ -20,13 +20,13 @@ public:
     explicit UrlToolsPage(QWidget* parent = nullptr);
     ~UrlToolsPage() override;
 
-    Ui::UrlToolsPage& form() { return *ui; }
-
 public slots:
     // One handler for the shortener buttons, one for the expander buttons;
     // the button names its service.
     void DoOLTools(QAbstractButton* sender);
     void ExpandURL(QAbstractButton* sender);
+    // The two "Paste" buttons: the clipboard's text into the long address
+    // and into the short link field.
     void Button29Click();
     void Button30Click();
 

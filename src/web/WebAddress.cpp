@@ -1,4 +1,4 @@
-#include "WebAddress.h"
+#include "web/WebAddress.h"
 
 namespace termora::web {
 

@@ -1,10 +1,10 @@
 // The start's rules: the command line, the terms it may look up, the
 // selected text made a term, and the hand-over messages.
 
-#include "CommandLine.h"
-#include "InstanceProtocol.h"
-#include "LookupTerm.h"
-#include "SelectionTerm.h"
+#include "app/CommandLine.h"
+#include "app/InstanceProtocol.h"
+#include "app/LookupTerm.h"
+#include "app/SelectionTerm.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +99,7 @@ TEST(SelectionTerm, FirstLineTrimmedAtMostAHundredCharacters) {
         {QStringLiteral("RAM\u2029memory"), "RAM"},
         {"random\taccess", "random access"},
         {hundred + "cd", hundred},
-        {QString(99, QLatin1Char('a')) + " x", QString(99, QLatin1Char('a'))},  // no blank left at the cut
+        {QString(99, QLatin1Char('a')) + " x", QString(99, QLatin1Char('a'))},               // no blank left at the cut
         {QString(99, QLatin1Char('a')) + clef + "z", QString(99, QLatin1Char('a')) + clef},  // a character, not a half
         {"", ""},
         {" \t\n ", ""},
@@ -120,8 +120,9 @@ TEST(InstanceProtocol, MessagesSurviveTheirLine) {
         EXPECT_EQ(line.count('\n'), 1);
         EXPECT_EQ(std::get<Request>(instance::decodeRequest(line.chopped(1))), request);
     }
-    for (const Answer& answer : {Answer{}, Answer{false, QStringLiteral("refused"), std::nullopt},
-                                 Answer{true, {}, WindowState{true, QStringLiteral("ram\n"), QStringLiteral("[ 1 / 7 ]")}}}) {
+    for (const Answer& answer :
+         {Answer{}, Answer{false, QStringLiteral("refused"), std::nullopt},
+          Answer{true, {}, WindowState{true, QStringLiteral("ram\n"), QStringLiteral("[ 1 / 7 ]")}}}) {
         const QByteArray line = instance::encodeAnswer(answer);
         EXPECT_EQ(line.count('\n'), 1);
         EXPECT_EQ(std::get<Answer>(instance::decodeAnswer(line.chopped(1))), answer);
@@ -143,7 +144,8 @@ TEST(InstanceProtocol, RefusesWhatIsNoSoundRequest) {
         {"{\"request\":\"lookup\",\"term\":5}", "the lookup has no term"},
         {"{\"request\":\"lookup\",\"term\":\"a\\tb\"}", "the term holds a control character (U+0009)"},
         {"{\"request\":\"lookup\",\"term\":\"\\ud800\"}", "the term is not valid UTF-16"},
-        {"{\"request\":\"lookup\",\"term\":\"" + QByteArray(300, 'x') + "\"}", "the term is longer than 256 characters"},
+        {"{\"request\":\"lookup\",\"term\":\"" + QByteArray(300, 'x') + "\"}",
+         "the term is longer than 256 characters"},
         {"{\"request\":\"show\",\"pad\":\"" + QByteArray(instance::kMaxMessageBytes, 'x') + "\"}",
          "longer than 4096 bytes"},
     };

@@ -2,37 +2,35 @@
 // takes it, what that window shows, the selected text made the request, and
 // the socket's end that takes requests from later starts.
 
-#include "AcronymStore.h"
-#include "AppPaths.h"
-#include "Clipboard.h"
-#include "CommandLine.h"
-#include "DictionaryPage.h"
-#include "Launch.h"
-#include "LookupRouter.h"
-#include "LookupServer.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "SearchRun.h"
-#include "TSAFrm.h"
+#include "app/CommandLine.h"
+#include "app/Launch.h"
+#include "app/LookupRouter.h"
+#include "app/LookupServer.h"
+#include "app/TSAFrm.h"
+#include "common/Controls.h"
+#include "common/DictionaryControls.h"
+#include "platform/AppPaths.h"
+#include "platform/ClipboardReader.h"
+#include "platform/Registry.h"
+#include "search/SearchRun.h"
+#include "store/AcronymStore.h"
+#include "views/DictionaryPage.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QtTest>
 
 using namespace termora;
 using instance::Request;
+using testing::child;
+using testing::click;
+using testing::DictionaryControls;
 
 namespace {
 
-QLineEdit& searchBox(TSAFrm& window) { return *window.dictionaryPage().findChild<QLineEdit*>("Find"); }
-QString counter(TSAFrm& window) { return window.dictionaryPage().findChild<QLabel*>("NI")->text(); }
-QAbstractButton& button(QWidget& window, const char* name) { return *window.findChild<QAbstractButton*>(name); }
+QString searchText(TSAFrm& window) { return DictionaryControls(window.dictionaryPage()).Find->text(); }
+QString counter(TSAFrm& window) { return DictionaryControls(window.dictionaryPage()).NI->text(); }
 
 Request lookup(const QString& term) { return {Request::Kind::Lookup, term}; }
 
@@ -45,8 +43,11 @@ bool activate(QWidget& window) {
 // Shown, with its searches run.
 void settle(TSAFrm& window) { QTRY_COMPARE(window.dictionaryPage().pendingSearches(), 0); }
 
+// Installed for its scope.
 class StandInClipboard : public ClipboardReader {
 public:
+    StandInClipboard() { ClipboardService::install(this); }
+    ~StandInClipboard() override { ClipboardService::install(nullptr); }
     std::optional<QString> selection;
     QString clipboard;
     std::optional<QString> selectionText() override { return selection; }
@@ -60,7 +61,8 @@ QByteArray exchange(const QString& socketPath, const QByteArray& bytes) {
     client.connectToServer(socketPath);
     if (!client.waitForConnected(2000)) return "not connected";
     client.write(bytes);
-    if (!QTest::qWaitFor([&] { return client.canReadLine() || client.state() == QLocalSocket::UnconnectedState; }, 10000)) {
+    if (!QTest::qWaitFor([&] { return client.canReadLine() || client.state() == QLocalSocket::UnconnectedState; },
+                         10000)) {
         return "no answer, still connected";
     }
     return client.readLine().trimmed();
@@ -90,20 +92,20 @@ private slots:
         TSAFrm window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(&button(window, methodButton.toLatin1()), Qt::LeftButton);
-        QTest::mouseClick(&button(window, "SpeedButton3"), Qt::LeftButton);  // the country codes in front
+        click(window, qPrintable(methodButton));
+        click(window, "SpeedButton3");  // the country codes in front
         QVERIFY(!window.dictionaryPage().isVisible());
         LookupRouter router;
         router.setFirstWindow(&window);
 
         QVERIFY(router.answer(lookup(term)).ok);
         settle(window);
-        QCOMPARE(searchBox(window).text(), term);
+        QCOMPARE(searchText(window), term);
         QVERIFY(window.dictionaryPage().isVisible());
-        QVERIFY(button(window, "spdFreeware").isChecked());
+        QVERIFY(child<QAbstractButton>(window, "spdFreeware")->isChecked());
         const auto hits = runSearch(AcronymStore::builtIn(), term.toStdString(), SearchMethod(method), true);
         QVERIFY(!hits.empty());
-        QCOMPARE(window.dictionaryPage().findChild<QListView*>("SAL")->model()->rowCount(), int(hits.size()));
+        QCOMPARE(DictionaryControls(window.dictionaryPage()).SAL->model()->rowCount(), int(hits.size()));
         QCOMPARE(counter(window), QStringLiteral("[ 1 / %1 ]").arg(hits.size()));
         const auto state = router.answer({Request::Kind::Status, {}}).state;
         QVERIFY(state);
@@ -113,7 +115,7 @@ private slots:
     void withAutoSearchALookUpIsOneRun() {
         TSAFrm window;
         window.show();
-        QTest::mouseClick(&button(window, "Auto"), Qt::LeftButton);
+        click(window, "Auto");
         LookupRouter router;
         router.setFirstWindow(&window);
         for (const QString term : {"ram", "ram"}) {  // a new text, then the same text again
@@ -126,10 +128,10 @@ private slots:
     void aNavigationButtonKeepsItsPageShownWhenClickedAgain() {
         TSAFrm window;
         window.show();
-        for (int click = 0; click < 2; ++click) QTest::mouseClick(&button(window, "spdFreeware"), Qt::LeftButton);
+        for (int times = 0; times < 2; ++times) click(window, "spdFreeware");
         QVERIFY(window.dictionaryPage().isVisible());
-        auto* countries = window.findChild<QWidget*>("CountrySht");
-        for (int click = 0; click < 2; ++click) QTest::mouseClick(&button(window, "SpeedButton3"), Qt::LeftButton);
+        auto* countries = child<QWidget>(window, "CountrySht");
+        for (int times = 0; times < 2; ++times) click(window, "SpeedButton3");
         QVERIFY(countries->isVisible());
     }
 
@@ -139,7 +141,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&first));
         LookupRouter router;
         router.setFirstWindow(&first);
-        QTest::mouseDClick(first.findChild<QWidget*>("Icon"), Qt::LeftButton);
+        QTest::mouseDClick(child<QWidget>(first, "Icon"), Qt::LeftButton);
         const auto further = first.findChildren<TSAFrm*>();
         QCOMPARE(further.size(), 1);
         TSAFrm& second = *further.front();
@@ -147,20 +149,20 @@ private slots:
 
         QVERIFY(activate(second));
         router.answer(lookup("atm"));
-        QCOMPARE(searchBox(second).text(), QString("atm"));
-        QCOMPARE(searchBox(first).text(), QString());
+        QCOMPARE(searchText(second), QString("atm"));
+        QCOMPARE(searchText(first), QString());
         QCOMPARE(router.answer({Request::Kind::Status, {}}).state->find, QString("atm"));
 
         QVERIFY(activate(first));
         router.answer(lookup("ram"));
-        QCOMPARE(searchBox(first).text(), QString("ram"));
-        QCOMPARE(searchBox(second).text(), QString("atm"));
+        QCOMPARE(searchText(first), QString("ram"));
+        QCOMPARE(searchText(second), QString("atm"));
 
         QVERIFY(activate(second));
         second.close();  // a further window goes when closed
         QTRY_COMPARE(first.findChildren<TSAFrm*>().size(), 0);
         router.answer(lookup("asap"));
-        QCOMPARE(searchBox(first).text(), QString("asap"));
+        QCOMPARE(searchText(first), QString("asap"));
         settle(first);
     }
 
@@ -171,7 +173,7 @@ private slots:
         TSAFrm window;
         window.show();
         router.setFirstWindow(&window);
-        QCOMPARE(searchBox(window).text(), QString("atm"));
+        QCOMPARE(searchText(window), QString("atm"));
         settle(window);
     }
 
@@ -192,7 +194,6 @@ private slots:
         StandInClipboard clipboards;
         clipboards.selection = selection;
         clipboards.clipboard = clipboard;
-        ScopedService<ClipboardService, ClipboardReader> installed(clipboards);
         launch::CommandLine commandLine;
         commandLine.selection = true;
         QCOMPARE(launch::requestFor(commandLine), request);
@@ -212,12 +213,14 @@ private slots:
         QTest::addColumn<QStringList>("carriedOut");
         QTest::newRow("lookup") << QByteArray("{\"request\":\"lookup\",\"term\":\"ram\"}\n") << "{\"ok\":true}"
                                 << QStringList{"ram"};
-        QTest::newRow("two in one") << QByteArray("{\"request\":\"lookup\",\"term\":\"ram\"}\n{\"request\":\"lookup\",\"term\":\"atm\"}\n")
-                                    << "{\"ok\":true}" << QStringList{"ram"};
+        QTest::newRow("two in one")
+            << QByteArray("{\"request\":\"lookup\",\"term\":\"ram\"}\n{\"request\":\"lookup\",\"term\":\"atm\"}\n")
+            << "{\"ok\":true}" << QStringList{"ram"};
         QTest::newRow("malformed") << QByteArray("lookup ram\n")
                                    << "{\"error\":\"the message is no JSON object\",\"ok\":false}" << QStringList{};
         QTest::newRow("endless") << QByteArray(64 * 1024, 'x')
-                                 << "{\"error\":\"the message is longer than 4096 bytes\",\"ok\":false}" << QStringList{};
+                                 << "{\"error\":\"the message is longer than 4096 bytes\",\"ok\":false}"
+                                 << QStringList{};
         QTest::newRow("half a request, then silence") << QByteArray("{\"request\":") << "" << QStringList{};
     }
     void theSocketTakesOneSoundRequestPerConnection() {

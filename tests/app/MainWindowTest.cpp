@@ -1,31 +1,58 @@
 // The main window over the real dictionary: start-up, navigation, further
 // windows, the status bar and the error report.
 
-#include "AcronymCounts.h"
-#include "AcronymStore.h"
-#include "AppPaths.h"
-#include "DictionaryPage.h"
-#include "ItemViewInput.h"
-#include "RecordingLinkOpener.h"
-#include "Registry.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
-#include "UserError.h"
-
-#include "ui_DictionaryPage.h"
-#include "ui_TSAFrm.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
+#include "common/Controls.h"
+#include "common/DictionaryControls.h"
+#include "common/ItemViewInput.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "platform/AppPaths.h"
+#include "platform/Registry.h"
+#include "platform/UserError.h"
+#include "store/AcronymStore.h"
+#include "store/generated/AcronymCounts.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultListModel.h"
 
 #include <QPushButton>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
 
 using termora::TSAFrm;
+using termora::testing::child;
 
 namespace {
+
+// The frame's controls the tests use, found by their object names.
+struct FrameControls {
+    explicit FrameControls(const QObject& frame) : window(frame) {}
+
+    const QObject& window;
+    QLabel* Icon = child<QLabel>(window, "Icon");
+    QLabel* lu = child<QLabel>(window, "lu");
+    QAbstractButton* btnHome = child<QAbstractButton>(window, "btnHome");
+    QWidget* Panel2 = child<QWidget>(window, "Panel2");
+    QAbstractButton* spdFreeware = child<QAbstractButton>(window, "spdFreeware");
+    QAbstractButton* SpeedButton1 = child<QAbstractButton>(window, "SpeedButton1");
+    QAbstractButton* SpeedButton2 = child<QAbstractButton>(window, "SpeedButton2");
+    QAbstractButton* SpeedButton3 = child<QAbstractButton>(window, "SpeedButton3");
+    QAbstractButton* SpeedButton4 = child<QAbstractButton>(window, "SpeedButton4");
+    QAbstractButton* SpeedButton5 = child<QAbstractButton>(window, "SpeedButton5");
+    QAbstractButton* SpeedButton6 = child<QAbstractButton>(window, "SpeedButton6");
+    QTabWidget* PageControl1 = child<QTabWidget>(window, "PageControl1");
+    QWidget* ABSht = child<QWidget>(window, "ABSht");
+    QWidget* CCCSht = child<QWidget>(window, "CCCSht");
+    QWidget* CountrySht = child<QWidget>(window, "CountrySht");
+    QWidget* shtContrib = child<QWidget>(window, "shtContrib");
+    QLabel* SBPanel0 = child<QLabel>(window, "SBPanel0");
+    QLabel* SBPanel1 = child<QLabel>(window, "SBPanel1");
+    QLabel* SBPanel2 = child<QLabel>(window, "SBPanel2");
+};
 
 QStringList visibleTabs(QTabWidget* pages) {
     QStringList captions;
@@ -81,7 +108,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         window = new TSAFrm;
-        QCOMPARE(dialogs.modalClasses, opens ? QStringList{"TfrmDonate"} : QStringList{});
+        QCOMPARE(dialogs.modalClasses, opens ? QStringList{"termora::TfrmDonate"} : QStringList{});
         QCOMPARE(shownBeforeTheWindow, opens);
         delete window;
         switchDonationWindow("0");
@@ -92,7 +119,7 @@ private slots:
         TSAFrm window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto& ui = window.form();
+        const FrameControls ui(window);
         QCOMPARE(window.windowTitle(), QString("Termora [%1/%2 Abbreviations]")
                                            .arg(termora::data::kAcronymMeaningCount)
                                            .arg(termora::data::kAcronymKeyCount));
@@ -111,7 +138,7 @@ private slots:
     void extrasShowsExactlyThreeTabsUntilTheNextButton() {
         TSAFrm window;
         window.show();
-        auto& ui = window.form();
+        const FrameControls ui(window);
         QTest::mouseClick(ui.SpeedButton2, Qt::LeftButton);
         QCOMPARE(ui.PageControl1->currentWidget(), ui.CCCSht);
         QCOMPARE(visibleTabs(ui.PageControl1),
@@ -158,8 +185,8 @@ private slots:
         TSAFrm window;
         window.show();
         QTest::mouseClick(window.findChild<QAbstractButton*>(button), Qt::LeftButton);
-        QCOMPARE(window.form().PageControl1->currentWidget()->objectName(), page);
-        const auto checked = window.form().Panel2->findChildren<QAbstractButton*>();
+        QCOMPARE(FrameControls(window).PageControl1->currentWidget()->objectName(), page);
+        const auto checked = FrameControls(window).Panel2->findChildren<QAbstractButton*>();
         QCOMPARE(std::count_if(checked.begin(), checked.end(), [](auto* b) { return b->isChecked(); }), 1);
     }
 
@@ -170,7 +197,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto& page = window.dictionaryPage().form();
+        const termora::testing::DictionaryControls page(window.dictionaryPage());
         QTest::mouseClick(page.m2, Qt::LeftButton);
         QTest::mouseClick(page.Find, Qt::LeftButton);
         QTest::keyClick(page.Find, 'a');
@@ -196,7 +223,7 @@ private slots:
     void pagesAreFilledOnTheirFirstShowing() {
         TSAFrm window;
         window.show();
-        auto& ui = window.form();
+        const FrameControls ui(window);
         auto* currencies = window.findChild<QTableView*>("nxCurc");
         QCOMPARE(currencies->model()->rowCount(), 0);
         QTest::mouseClick(ui.SpeedButton4, Qt::LeftButton);
@@ -215,7 +242,7 @@ private slots:
     void contributorListComesFromTheSupportPage() {
         TSAFrm window;
         window.show();
-        auto& ui = window.form();
+        const FrameControls ui(window);
         QTest::mouseClick(ui.SpeedButton6, Qt::LeftButton);
         QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
         QCOMPARE(ui.PageControl1->currentWidget(), ui.shtContrib);
@@ -225,17 +252,17 @@ private slots:
     void labelsOfOtherPagesPutTheFullListingCodeIntoTheSearchBox() {
         TSAFrm window;
         window.show();
-        auto& ui = window.form();
+        const FrameControls ui(window);
         QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
         QTest::mouseClick(window.findChild<QLabel*>("Label6"), Qt::LeftButton);
-        QCOMPARE(window.dictionaryPage().form().Find->text(), QString("27041995"));
+        QCOMPARE(termora::testing::DictionaryControls(window.dictionaryPage()).Find->text(), QString("27041995"));
         QCOMPARE(ui.PageControl1->currentWidget(), ui.CountrySht);
     }
 
     void furtherWindowsShareTheDictionaryAndOutliveNothing() {
         auto* first = new TSAFrm;
         first->show();
-        QTest::mouseDClick(first->form().Icon, Qt::LeftButton);
+        QTest::mouseDClick(FrameControls(*first).Icon, Qt::LeftButton);
         auto windows = first->findChildren<TSAFrm*>();
         QCOMPARE(windows.size(), 1);
         TSAFrm* further = windows.first();
@@ -245,7 +272,7 @@ private slots:
         further->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         auto& page = first->dictionaryPage();
-        page.form().Find->setText("ram");
+        page.setSearchText("ram");
         page.CariClick();
         QCoreApplication::processEvents();
         QVERIFY(page.resultList().rowCount() > 0);
@@ -256,16 +283,16 @@ private slots:
     void versionLabelOpensTheProgramFolder() {
         termora::testing::LinkRecorder links;
         TSAFrm window;
-        QTest::mouseDClick(window.form().lu, Qt::LeftButton);
+        QTest::mouseDClick(FrameControls(window).lu, Qt::LeftButton);
         QCOMPARE(links.opened, QStringList{termora::paths::programDir()});
-        QTest::mouseClick(window.form().btnHome, Qt::LeftButton);
+        QTest::mouseClick(FrameControls(window).btnHome, Qt::LeftButton);
         QCOMPARE(links.opened.size(), 2);
         QVERIFY(links.opened[1].startsWith("https://"));
     }
 
     void statusBarRefreshes() {
         TSAFrm window;
-        auto& ui = window.form();
+        const FrameControls ui(window);
         QCOMPARE(ui.SBPanel2->text(), QString("System Uptime : -"));
         window.Timer1Timer();
         QVERIFY(ui.SBPanel0->text().startsWith("Memory Usage : "));

@@ -4,12 +4,12 @@
 // first start that does not answer ends a later start instead of hanging it.
 // What the first window shows is asked over the same socket.
 
-#include "AcronymStore.h"
-#include "AppPaths.h"
-#include "HangGuard.h"
-#include "Registry.h"
-#include "SearchRun.h"
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
+#include "common/HangGuard.h"
+#include "platform/AppPaths.h"
+#include "platform/Registry.h"
+#include "search/SearchRun.h"
+#include "store/AcronymStore.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -47,7 +47,8 @@ bool showsSearched(const QString& term) {
     return QTest::qWaitFor(
         [&term] {
             const auto state = shown();
-            return state && state->dictionaryInFront && state->find == term && state->counter == counterAfterSearching(term);
+            return state && state->dictionaryInFront && state->find == term &&
+                   state->counter == counterAfterSearching(term);
         },
         30000);
 }
@@ -155,7 +156,8 @@ private slots:
     void aFirstStartThatDoesNotAnswerEndsALaterStart() {
         QFETCH(bool, listening);
         const testing::HangGuard guard(60);
-        const int lock = ::open(QFile::encodeName(paths::tempFile("instance.lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        const int lock =
+            ::open(QFile::encodeName(paths::tempFile("instance.lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         QVERIFY(lock >= 0);
         const auto unlock = qScopeGuard([lock] { ::close(lock); });
         QCOMPARE(::flock(lock, LOCK_EX | LOCK_NB), 0);

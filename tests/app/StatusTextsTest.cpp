@@ -1,5 +1,5 @@
-#include "StatusTexts.h"
-#include "SystemStatus.h"
+#include "app/StatusTexts.h"
+#include "platform/SystemStatus.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RunCommand.h"
+#include "common/RunCommand.h"
 
 #include <csignal>
 #include <functional>

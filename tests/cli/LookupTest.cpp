@@ -1,6 +1,6 @@
-#include "FixtureStore.h"
-#include "Lookup.h"
-#include "LookupOptions.h"
+#include "cli/Lookup.h"
+#include "cli/LookupOptions.h"
+#include "common/FixtureStore.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A small store holding the keys the dictionary's rules are explained with,
 // so that each rule can be checked against exact expectations.
 
-#include "AcronymStore.h"
+#include "store/AcronymStore.h"
 
 namespace termora::fixture {
 

@@ -2,7 +2,7 @@
 // A person's mouse on item views (a click on a row or a header section at the
 // place where it is drawn) and what the window shows afterwards.
 
-#include "OnScreen.h"
+#include "common/OnScreen.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>

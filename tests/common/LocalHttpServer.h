@@ -19,12 +19,12 @@ public:
         bool silent = false;       // accept the request and never answer
     };
 
+    // A test without its server could only fail in confusing ways: it stops here.
     LocalHttpServer() {
-        m_server.listen(QHostAddress::LocalHost, 0);
+        listenOnLocalHost(m_server);
         connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::accept);
     }
 
-    bool isListening() const { return m_server.isListening(); }
     QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
     void respond(const QByteArray& path, const Response& response) { m_responses[path] = response; }
 
@@ -34,11 +34,17 @@ public:
     // A port on 127.0.0.1 where nothing listens: connections are refused.
     static quint16 refusedPort() {
         QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
+        listenOnLocalHost(probe);
         return probe.serverPort();
     }
 
 private:
+    static void listenOnLocalHost(QTcpServer& server) {
+        if (!server.listen(QHostAddress::LocalHost, 0)) {
+            qFatal("LocalHttpServer: cannot listen on 127.0.0.1: %s", qPrintable(server.errorString()));
+        }
+    }
+
     void accept() {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });

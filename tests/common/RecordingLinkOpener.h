@@ -1,7 +1,7 @@
 #pragma once
 // Records the targets handed to OpenLink instead of opening a browser.
 
-#include "LinkOpener.h"
+#include "platform/LinkOpener.h"
 
 #include <QStringList>
 

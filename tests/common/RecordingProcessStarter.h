@@ -2,7 +2,7 @@
 // Records the words of the programs handed to StartProcess instead of
 // starting them.
 
-#include "ProcessStarter.h"
+#include "platform/ProcessStarter.h"
 
 #include <QStringList>
 

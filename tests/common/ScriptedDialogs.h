@@ -2,7 +2,7 @@
 // A stand-in for the dialog interface: records every message and answers
 // input boxes, file dialogs and modal windows from a script, so no test waits.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QDialog>
 #include <QQueue>

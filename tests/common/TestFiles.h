@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers of the tests that read and write files and expect errors.
 
-#include "UserError.h"
+#include "platform/UserError.h"
 
 #include <QDir>
 #include <QFile>

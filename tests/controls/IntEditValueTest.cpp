@@ -1,6 +1,6 @@
 // Conversion rules of the integer edit's Value.
 
-#include "IntEditValue.h"
+#include "controls/IntEditValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ResizeKitNames.h"
-#include "ResizeKitScaling.h"
+#include "controls/ResizeKitNames.h"
+#include "controls/ResizeKitScaling.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ResizeKitValidation.h"
+#include "controls/ResizeKitValidation.h"
 
 #include <gtest/gtest.h>
 

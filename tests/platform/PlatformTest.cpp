@@ -1,10 +1,10 @@
 // The Qt part of the platform layer: registry file, text files.
 
-#include "HangGuard.h"
-#include "Registry.h"
-#include "TestFiles.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "common/HangGuard.h"
+#include "common/TestFiles.h"
+#include "platform/Registry.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
 
 #include <QDir>
 #include <QFile>

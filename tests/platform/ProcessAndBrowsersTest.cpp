@@ -1,14 +1,15 @@
 // Starting programs and finding the browsers installed on the system.
 
-#include "BrowserCatalog.h"
-#include "LinkOpener.h"
-#include "ProcessStarter.h"
-#include "RecordingProcessStarter.h"
-#include "TestFiles.h"
+#include "common/RecordingProcessStarter.h"
+#include "common/TestFiles.h"
+#include "platform/BrowserCatalog.h"
+#include "platform/LinkOpener.h"
+#include "platform/ProcessStarter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,7 +52,15 @@ private slots:
         QTRY_COMPARE(readFile(args), expected);
     }
 
-    void startsAProgramFromThePath() { StartProcess("true", {}, true); }
+    void startsAProgramFromThePath() {
+        QTemporaryDir dir;
+        writeArgumentsScript(dir.filePath("termora-write-args"));
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(dir.path()) + ":" + path);
+        StartProcess("termora-write-args found", {}, true);
+        QCOMPARE(readFile(dir.filePath("args")), QByteArray("found\n"));
+    }
 
     void onlyTheCommandLineIsSplit_data() {
         QTest::addColumn<QString>("commandLine");

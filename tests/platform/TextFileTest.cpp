@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "HangGuard.h"
-#include "TestFiles.h"
-#include "TextFile.h"
+#include "common/HangGuard.h"
+#include "common/TestFiles.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,14 +2,14 @@
 // widgets: filling, sorting by header clicks, the domain case, copying, the
 // link button, and the page captions that ask for the full-listing code.
 
-#include "CountryPage.h"
-#include "CryptoPage.h"
-#include "CurrencyPage.h"
-#include "EmoticonPage.h"
-#include "ItemViewInput.h"
-#include "ReaderOrder.h"
-#include "ReferenceTables.h"
-#include "RecordingLinkOpener.h"
+#include "common/ItemViewInput.h"
+#include "common/RecordingLinkOpener.h"
+#include "reference/CountryPage.h"
+#include "reference/CryptoPage.h"
+#include "reference/CurrencyPage.h"
+#include "reference/EmoticonPage.h"
+#include "reference/ReaderOrder.h"
+#include "reference/ReferenceTables.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -23,6 +23,7 @@
 
 #include <memory>
 
+using namespace termora;
 using namespace termora::reference;
 using termora::testing::clickRow;
 

@@ -1,9 +1,9 @@
 // The emoticon page: its rows and pictures, copying the first shortcut.
 
-#include "EmoticonList.h"
-#include "EmoticonPage.h"
-#include "EmoticonPictures.h"
-#include "ItemViewInput.h"
+#include "common/ItemViewInput.h"
+#include "reference/EmoticonList.h"
+#include "reference/EmoticonPage.h"
+#include "reference/EmoticonPictures.h"
 
 #include <QClipboard>
 #include <QHeaderView>
@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+using namespace termora;
 using namespace termora::reference;
 using termora::testing::clickRow;
 using termora::testing::drawnHighlighted;

@@ -1,7 +1,7 @@
 // Member text to listed rows, and the archive the build ships.
 
-#include "ExtensionCatalogue.h"
-#include "ExtensionCategories.h"
+#include "reference/ExtensionCatalogue.h"
+#include "reference/ExtensionCategories.h"
 
 #include <QSet>
 #include <QtTest>

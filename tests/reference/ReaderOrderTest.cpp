@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ReaderOrder.h"
+#include "reference/ReaderOrder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "EmoticonList.h"
-#include "ReferenceTables.h"
+#include "reference/EmoticonList.h"
+#include "reference/ReferenceTables.h"
 
 #include <algorithm>
 #include <map>

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtensionCategories.h"
-#include "RunCommand.h"
-#include "ZipReader.h"
+#include "common/RunCommand.h"
+#include "reference/ExtensionCategories.h"
+#include "reference/ZipReader.h"
 
 #include <zip.h>
 

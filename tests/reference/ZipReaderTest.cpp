@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureArchive.h"
-#include "HangGuard.h"
-#include "ZipReader.h"
+#include "common/FixtureArchive.h"
+#include "common/HangGuard.h"
+#include "reference/ZipReader.h"
 
 #include <zip.h>
 

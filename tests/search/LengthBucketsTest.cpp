@@ -1,7 +1,7 @@
-#include "FixtureStore.h"
-#include "KeyOrder.h"
-#include "LengthBuckets.h"
-#include "SearchRun.h"
+#include "common/FixtureStore.h"
+#include "search/KeyOrder.h"
+#include "search/LengthBuckets.h"
+#include "search/SearchRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FixtureStore.h"
-#include "SearchRun.h"
+#include "common/FixtureStore.h"
+#include "search/SearchRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FixtureStore.h"
+#include "common/FixtureStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Integrity of the compiled-in dictionary against its data file.
 
-#include "AcronymCounts.h"
-#include "AcronymStore.h"
-#include "LengthBuckets.h"
-#include "MatchRules.h"
+#include "search/LengthBuckets.h"
+#include "store/AcronymStore.h"
+#include "store/generated/AcronymCounts.h"
+#include "store/KeyRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RecordLine.h"
+#include "store/RecordLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The list files of the contributor and more-software grids: their bytes,
 // their reading, the own-row removal and the version order.
 
-#include "GridFile.h"
-#include "GridText.h"
-#include "MoreList.h"
-#include "SupportData.h"
-#include "TermoraConstants.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "platform/UserError.h"
+#include "support/GridFile.h"
+#include "support/GridText.h"
+#include "support/MoreList.h"
+#include "support/SupportData.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,20 +1,19 @@
 // The support, contributor and more-software pages on real widgets.
 
-#include "AppPaths.h"
-#include "ContributorPage.h"
-#include "GridText.h"
-#include "IntEdit.h"
-#include "LinkLabel.h"
-#include "MorePage.h"
-#include "RecordingLinkOpener.h"
-#include "ScriptedDialogs.h"
-#include "SupportData.h"
-#include "SupportLinks.h"
-#include "SupportPage.h"
-#include "SupportTestHelpers.h"
-#include "TermoraConstants.h"
-#include "TestFiles.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SupportTestHelpers.h"
+#include "common/TestFiles.h"
+#include "controls/TIntEdit.h"
+#include "platform/AppPaths.h"
+#include "platform/UserError.h"
+#include "support/ContributorPage.h"
+#include "support/GridText.h"
+#include "support/MorePage.h"
+#include "support/SupportData.h"
+#include "support/SupportLinks.h"
+#include "support/SupportPage.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -38,11 +37,6 @@ using namespace termora;
 using namespace termora::testing;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList column(QTableView& grid, int column) {
     QStringList values;
@@ -118,7 +112,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, amount);
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         auto* edit = child<TIntEdit>(page, qPrintable(field));
         QCOMPARE(edit->Value(), 5);
         edit->setText(typed);
@@ -146,7 +140,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, amountKey);
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         page.show();
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));
@@ -170,7 +164,7 @@ private slots:
 
     void linksOfThePage() {
         LinkRecorder links;
-        TSupportPage page;
+        SupportPage page;
         for (const char* name : {"Image2", "Image5", "Image4", "Image3", "lblWallet", "lblCPSignUp", "lblPayeerSignUp",
                                  "lblSkrillSignUp", "btnPayeer1", "btnPayeer5", "btnPayeer10", "btnPayeer20",
                                  "btnPayeer30", "btnPayeer50", "btnPayeer100"}) {
@@ -188,7 +182,7 @@ private slots:
 
     void copyButtonsBoxesAndTheWayToTheContributors() {
         DialogScript script;
-        TSupportPage page;
+        SupportPage page;
         const std::pair<const char*, const char*> wallets[] = {{"suBTC", "subBTC"}, {"suLTC", "subLTC"}, {"suDOGE", "subDOGE"}};
         for (const auto& [fieldName, buttonName] : wallets) {
             child<QLineEdit>(page, fieldName)->setText(QString("wallet of ") + fieldName);
@@ -208,7 +202,7 @@ private slots:
         QVERIFY(script.messages[0].text.contains("2. Buy our own Domain && Web Hosting\r"));
         QCOMPARE(script.messages[0].kind, Dialogs::Kind::Information);
 
-        QSignalSpy requested(&page, &TSupportPage::pageRequested);
+        QSignalSpy requested(&page, &SupportPage::pageRequested);
         click(page, "sBitBtn1");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(), QString("shtContrib"));
@@ -221,11 +215,11 @@ private slots:
             QString::fromUtf8("Ana\thttp://ana\t-\thttp://tw/ana\t-\tReviewed it|Donated 5 €"),
             "Bo\t-\t-\t-\t-\tSpread the word",
         };
-        TContributorPage page(lines, nullptr);
+        ContributorPage page(lines, nullptr);
         auto* grid = child<QTableView>(page, "nxContributor");
         QCOMPARE(child<QLabel>(page, "lblCName")->text(), QString("-"));
         page.loadContributors();
-        QCOMPARE(fileBytes(temp.file("Contributor.txt")), support::encodeUtf16Lines(lines));
+        QCOMPARE(readFile(temp.file("Contributor.txt")), support::encodeUtf16Lines(lines));
         QCOMPARE(column(*grid, 0), (QStringList{"Ana", "Bo"}));
         QVERIFY(grid->isColumnHidden(5));
 
@@ -248,7 +242,7 @@ private slots:
         QCOMPARE(grid->model()->rowCount(), 2);
         QVERIFY(!QFile::exists(temp.file("Contributor.txt")));
 
-        QSignalSpy requested(&page, &TContributorPage::pageRequested);
+        QSignalSpy requested(&page, &ContributorPage::pageRequested);
         click(page, "btnHTSU");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(), QString("shtSupport"));
@@ -258,8 +252,8 @@ private slots:
         TempDirScope temp;
         // A folder standing under a list's file name blocks its write.
         for (const char* name : kListFiles) QVERIFY(QDir().mkdir(temp.file(name)));
-        TContributorPage contributors;
-        TMoreSoftwarePage more;
+        ContributorPage contributors;
+        MorePage more;
         QVERIFY_THROWS_EXCEPTION(UserError, contributors.loadContributors());
         QVERIFY_THROWS_EXCEPTION(UserError, more.loadMoreSoftware());
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), 0);
@@ -283,8 +277,8 @@ private slots:
         for (const char* name : kListFiles) {
             QVERIFY(folders ? QDir().mkpath(temp.shared(name) + "/inside") : writeFile(temp.shared(name), planted));
         }
-        TContributorPage contributors;
-        TMoreSoftwarePage more;
+        ContributorPage contributors;
+        MorePage more;
         contributors.loadContributors();
         more.loadMoreSoftware();
         QCOMPARE(child<QTableView>(contributors, "nxContributor")->model()->rowCount(), support::contributorLines().size());
@@ -304,7 +298,7 @@ private slots:
         qunsetenv("XDG_RUNTIME_DIR");
         const QString expected = QString("/tmp/termora-%1/Contributor.txt").arg(::geteuid());
         QFile::remove(expected);
-        TContributorPage page;
+        ContributorPage page;
         page.loadContributors();
         QCOMPARE(child<QTableView>(page, "nxContributor")->model()->rowCount(), support::contributorLines().size());
         QVERIFY(QFile::remove(expected));
@@ -314,10 +308,10 @@ private slots:
 
     void moreSoftwareList() {
         TempDirScope temp;
-        TMoreSoftwarePage page(kPrograms, nullptr);
+        MorePage page(kPrograms, nullptr);
         auto* grid = child<QTableView>(page, "nxMore");
         page.loadMoreSoftware();
-        QCOMPARE(fileBytes(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
+        QCOMPARE(readFile(temp.file("more.txt")), support::encodeCp1252Lines(kPrograms));
         QCOMPARE(column(*grid, 0), (QStringList{"Sharer", "Termora", "Tom & Jerry", "alpha"}));
         QCOMPARE(column(*grid, 1), (QStringList{"2016.12", "2016.08", "2016.06", "2014.01"}));
         for (int hidden : {4, 5, 6}) QVERIFY(grid->isColumnHidden(hidden));
@@ -336,7 +330,7 @@ private slots:
     void moreSoftwareDetailsAndDownload() {
         TempDirScope temp;
         LinkRecorder links;
-        TMoreSoftwarePage page(kPrograms, nullptr);
+        MorePage page(kPrograms, nullptr);
         page.show();
         page.loadMoreSoftware();
         auto* grid = child<QTableView>(page, "nxMore");

@@ -1,11 +1,11 @@
 // Addresses, texts and the donation switch of the support surface.
 
-#include "DonationSwitch.h"
-#include "Registry.h"
-#include "SupportLinks.h"
-#include "SupportTestHelpers.h"
-#include "TermoraConstants.h"
-#include "UserError.h"
+#include "base/TermoraConstants.h"
+#include "common/SupportTestHelpers.h"
+#include "platform/Registry.h"
+#include "platform/UserError.h"
+#include "support/DonationSwitch.h"
+#include "support/SupportLinks.h"
 
 #include <QUrlQuery>
 #include <QtTest>

@@ -1,18 +1,17 @@
 // The donation and About windows on real widgets, answered through the
 // dialog interface so that no modal waits.
 
-#include "AboutWindow.h"
-#include "DonationSwitch.h"
-#include "DonateWindow.h"
-#include "OnScreen.h"
-#include "LinkLabel.h"
-#include "RecordingLinkOpener.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "SupportLinks.h"
-#include "SupportTestHelpers.h"
-#include "SupportWindows.h"
-#include "TermoraConstants.h"
+#include "base/TermoraConstants.h"
+#include "common/OnScreen.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SupportTestHelpers.h"
+#include "platform/Registry.h"
+#include "support/DonationSwitch.h"
+#include "support/SupportLinks.h"
+#include "support/SupportWindows.h"
+#include "support/TfrmAbout.h"
+#include "support/TfrmDonate.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,7 +60,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         support::openDonationWindow(nullptr);
-        QCOMPARE(script.modalClasses, QStringList{"TfrmDonate"});
+        QCOMPARE(script.modalClasses, QStringList{"termora::TfrmDonate"});
         QCOMPARE(shownChecked, checked);
         QCOMPARE(storedSwitch(), checked ? QString("1") : QString("0"));
     }
@@ -107,7 +106,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(window, "FB28"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(window, "Image2"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(window, "Image3"), Qt::LeftButton);
-        QTest::mouseClick(child<TLinkLabel>(window, "Label3"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(window, "Label3"), Qt::LeftButton);
         QCOMPARE(links.opened, (QStringList{constants::kDonatePage, constants::kFanPage, support::facebookShareAddress(),
                                             support::twitterShareAddress(), support::kWalletSignUp}));
         QTest::mouseClick(child<QPushButton>(window, "Image4"), Qt::LeftButton);
@@ -152,14 +151,14 @@ private slots:
             }
             version = child<QLabel>(window, "lblVersion")->text();
             for (const char* name : {"Label5", "Label6", "Label7"}) {
-                QTest::mouseClick(child<TLinkLabel>(window, name), Qt::LeftButton);
+                QTest::mouseClick(child<QLabel>(window, name), Qt::LeftButton);
             }
             QTest::mouseClick(child<QPushButton>(window, "imgTwitter"), Qt::LeftButton);
             QTest::mouseClick(child<QPushButton>(window, "Image2"), Qt::LeftButton);
             return int(QDialog::Accepted);
         };
         support::openAboutWindow(nullptr);
-        QCOMPARE(script.modalClasses, QStringList{"TfrmAbout"});
+        QCOMPARE(script.modalClasses, QStringList{"termora::TfrmAbout"});
         QCOMPARE(tabsShown, QStringList{"About Us"});
         QCOMPARE(pagesReached, (QStringList{"tsAbout", "tsAbout", "tsAbout"}));
         QVERIFY(drawnAsBefore);

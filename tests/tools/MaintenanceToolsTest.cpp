@@ -1,19 +1,18 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
-#include "AcronymStore.h"
-#include "DictionaryPage.h"
-#include "FixtureStore.h"
-#include "HangGuard.h"
-#include "MaintenanceTools.h"
-#include "RecordExport.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
-#include "TestFiles.h"
-#include "TextFile.h"
-#include "UserError.h"
-
-#include "ui_DictionaryPage.h"
+#include "common/DictionaryControls.h"
+#include "common/FixtureStore.h"
+#include "common/HangGuard.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "platform/TextFile.h"
+#include "platform/UserError.h"
+#include "store/AcronymStore.h"
+#include "tools/MaintenanceTools.h"
+#include "tools/RecordExport.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -23,17 +22,13 @@
 
 using termora::DictionaryPage;
 using termora::MaintenanceTools;
+using termora::testing::DictionaryControls;
 
 namespace {
 
 void rightClick(QWidget* widget) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(widget, &event);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 }  // namespace
@@ -67,7 +62,7 @@ private slots:
     }
 
     void fullListingCodeGoesIntoTheSearchBoxOnce() {
-        auto& ui = m_page->form();
+        const DictionaryControls ui(*m_page);
         ui.Auto->setChecked(true);
         QTest::mouseClick(ui.Label1, Qt::LeftButton);
         QCOMPARE(ui.Find->text(), QString("27041995"));
@@ -86,7 +81,7 @@ private slots:
 
     void fullListingOverTheRealDictionary() {
         DictionaryPage page(termora::AcronymStore::builtIn());
-        auto& ui = page.form();
+        const DictionaryControls ui(page);
         const int all = termora::AcronymStore::builtIn().recordCount();
         ui.Find->setText("27041995");
         page.DoSearch();
@@ -99,7 +94,7 @@ private slots:
     }
 
     void counterRightClickTogglesTheExportButton() {
-        auto& ui = m_page->form();
+        const DictionaryControls ui(*m_page);
         QVERIFY(ui.Button3->isHidden());
         rightClick(ui.NI);
         QVERIFY(!ui.Button3->isHidden());
@@ -111,13 +106,13 @@ private slots:
 
     void exportWritesTableAByteForByte() {
         m_tools->Button3Click();
-        const QByteArray written = fileBytes(m_home.filePath("SA.txt"));
+        const QByteArray written = termora::testing::readFile(m_home.filePath("SA.txt"));
         const auto lines = termora::textfile::splitLines(written);
         QCOMPARE(lines.size(), qsizetype(termora::fixture::store().table(0).size()));
         QVERIFY(written.startsWith("(S:'AbL [1]';L:'Arbeitsgemeinschaft B\xe4uerliche Landwirtschaft eV (Germany)'),\r\n"));
         QVERIFY(written.endsWith("'),\r\n"));
         QVERIFY(!written.contains("3DES"));  // never the table of other initials
-        QCOMPARE(m_page->form().EL->count(), lines.size());
+        QCOMPARE(DictionaryControls(*m_page).EL->count(), lines.size());
     }
 
     // Whatever sits under the export's name, the export neither waits nor
@@ -137,7 +132,7 @@ private slots:
         QVERIFY(termora::testing::putInPlaceOfFile(path, kind));
         QCOMPARE(termora::testing::userErrorOf([&] { m_tools->Button3Click(); }),
                  "Cannot create file \"" + path + "\". " + reason);
-        QCOMPARE(m_page->form().EL->count(), qsizetype(termora::fixture::store().table(0).size()));
+        QCOMPARE(DictionaryControls(*m_page).EL->count(), qsizetype(termora::fixture::store().table(0).size()));
         termora::testing::removeInPlaceOfFile(path);
     }
 
@@ -165,12 +160,12 @@ private slots:
         if (before != "<missing>") QVERIFY(termora::testing::writeFile(newTxt(), before));
         termora::testing::DialogScript dialogs;
         for (const QString& answer : answers) dialogs.inputAnswers.enqueue(answer);
-        rightClick(m_page->form().Label3);
+        rightClick(DictionaryControls(*m_page).Label3);
         QCOMPARE(dialogs.inputs.size(), 2);  // the second box comes even after a cancel
         QCOMPARE(dialogs.inputs[0].caption, QString("Tambah Data"));
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
         QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
-        QCOMPARE(fileBytes(newTxt()), after);
+        QCOMPARE(termora::testing::readFile(newTxt()), after);
     }
 
     void entriesLiveInTheUsersDataFolder() {
@@ -180,8 +175,8 @@ private slots:
         QCOMPARE(newTxt(), data.filePath("fresh/termora/New.txt"));
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << "XER" << "XML Encoding Rules";
-        rightClick(m_page->form().Label3);
-        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+        rightClick(DictionaryControls(*m_page).Label3);
+        QCOMPARE(termora::testing::readFile(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
         QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/New.txt"));
         qputenv("XDG_DATA_HOME", dataHome);
     }
@@ -210,7 +205,7 @@ private slots:
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << QString::fromUtf8("\xe6\x97\xa5") << "Japan";
         QVERIFY_THROWS_EXCEPTION(termora::UserError, m_tools->Label3ContextPopup());
-        QCOMPARE(fileBytes(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
+        QCOMPARE(termora::testing::readFile(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
     }
 };
 

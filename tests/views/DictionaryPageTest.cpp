@@ -1,19 +1,20 @@
 // The dictionary page driven as a person drives it, with the mouse and the
 // keyboard, over the fixture store; checked by what the page shows.
 
-#include "DictionaryPage.h"
-#include "FixtureStore.h"
-#include "ItemViewInput.h"
-#include "ResultGridModel.h"
-#include "ResultListModel.h"
-#include "ScriptedDialogs.h"
-
-#include "ui_DictionaryPage.h"
+#include "common/DictionaryControls.h"
+#include "common/FixtureStore.h"
+#include "common/ItemViewInput.h"
+#include "common/ScriptedDialogs.h"
+#include "views/DictionaryPage.h"
+#include "views/ResultGridModel.h"
+#include "views/ResultListModel.h"
 
 #include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <optional>
 
 using termora::DictionaryPage;
 using termora::ResultGridModel;
@@ -72,7 +73,7 @@ class DictionaryPageTest : public QObject {
 
 private:
     std::unique_ptr<DictionaryPage> m_page;
-    Ui::DictionaryPage* ui = nullptr;
+    std::optional<termora::testing::DictionaryControls> ui;
 
     // Chooses the method with a click, empties the search box with Escape,
     // types the text and presses Enter.
@@ -120,12 +121,15 @@ private:
 private slots:
     void init() {
         m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
-        ui = &m_page->form();
+        ui.emplace(*m_page);
         m_page->show();
         m_page->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
     }
-    void cleanup() { m_page.reset(); }
+    void cleanup() {
+        ui.reset();
+        m_page.reset();
+    }
 
     void runExecutesAfterTheRequestingHandlerReturns() {
         QTest::keyClicks(ui->Find, "asap");
@@ -212,14 +216,14 @@ private slots:
     }
 
     void lengthButtonsFilterTheList() {
-        QTest::mouseClick(ui->t7, Qt::LeftButton);  // before any search
+        QTest::mouseClick(ui->t(7), Qt::LeftButton);  // before any search
         QCOMPARE(ui->ls->text(), QString("( 7 )"));
         QCOMPARE(ui->NI->text(), QString("[ 0 ]"));
 
         search("mta", ui->m4);
         QCOMPARE(enabledLengthButtons(*m_page), (QStringList{"0", "3"}));
         QCOMPARE(ui->ls->text(), QString("( All )"));
-        QTest::mouseClick(ui->t3, Qt::LeftButton);
+        QTest::mouseClick(ui->t(3), Qt::LeftButton);
         QCOMPARE(ui->ls->text(), QString("( 3 )"));
         QCOMPARE(m_page->resultList().rowCount(), 8);
         QCOMPARE(ui->NI->text(), QString("[ 1 / 8 ]"));
@@ -227,9 +231,9 @@ private slots:
 
         QTest::mouseClick(ui->chkSame, Qt::LeftButton);
         search("mta");
-        QTest::mouseClick(ui->t2, Qt::LeftButton);
+        QTest::mouseClick(ui->t(2), Qt::LeftButton);
         QCOMPARE(listedKeys(*m_page), (QStringList{"AM", "M&A", "T-M", "TA"}));
-        QTest::mouseClick(ui->t0, Qt::LeftButton);
+        QTest::mouseClick(ui->t(0), Qt::LeftButton);
         QCOMPARE(ui->ls->text(), QString("( All )"));
         QCOMPARE(m_page->resultList().rowCount(), 13);
     }

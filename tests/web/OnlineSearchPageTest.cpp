@@ -1,17 +1,22 @@
 // The online acronym search page: site buttons, the term field, the browser
 // list and its file.
 
-#include "AcronymSites.h"
-#include "HangGuard.h"
-#include "OnlineSearchPage.h"
-#include "RecordingLinkOpener.h"
-#include "RecordingProcessStarter.h"
-#include "ScriptedDialogs.h"
-#include "TestFiles.h"
-#include "ui_OnlineSearchPage.h"
+#include "common/Controls.h"
+#include "common/HangGuard.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/RecordingProcessStarter.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "web/AcronymSites.h"
+#include "web/OnlineSearchPage.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +32,23 @@ QStringList items(const QComboBox& box) {
     return texts;
 }
 
+// The page's controls the tests use, found by their object names.
+struct OnlineSearchControls {
+    explicit OnlineSearchControls(const QObject& window) : page(window) {}
+
+    const QObject& page;
+    QLineEdit* txtAcr = child<QLineEdit>(page, "txtAcr");
+    QLabel* Label10 = child<QLabel>(page, "Label10");
+    QPushButton* acrAbbreviations = child<QPushButton>(page, "acrAbbreviations");
+    QPushButton* acrAcronymattic = child<QPushButton>(page, "acrAcronymattic");
+    QPushButton* Button9 = child<QPushButton>(page, "Button9");
+    QCheckBox* DefBrowse = child<QCheckBox>(page, "DefBrowse");
+    QComboBox* cmbBList = child<QComboBox>(page, "cmbBList");
+    QPushButton* btnDot = child<QPushButton>(page, "btnDot");
+    QPushButton* btnAdd3 = child<QPushButton>(page, "btnAdd3");
+    QPushButton* btnRemove3 = child<QPushButton>(page, "btnRemove3");
+    QPushButton* GFTC = child<QPushButton>(page, "GFTC");
+};
 
 }  // namespace
 
@@ -50,7 +72,7 @@ private slots:
         QFETCH(QString, button);
         LinkRecorder links;
         ProcessRecorder processes;
-        form().txtAcr->setText("R+D lab");
+        controls().txtAcr->setText("R+D lab");
         m_page->findChild<QPushButton*>(button)->click();
         QCOMPARE(links.opened, QStringList{web::siteSearchAddress(*web::findAcronymSite(button), "R+D lab")});
         QVERIFY(processes.started.isEmpty());
@@ -58,17 +80,17 @@ private slots:
 
     void anEmptyTermOpensNothing() {
         LinkRecorder links;
-        form().acrAbbreviations->click();
+        controls().acrAbbreviations->click();
         QVERIFY(links.opened.isEmpty());
     }
 
     void aBrowserOfTheListGetsTheAddressAfterItsEntry() {
         LinkRecorder links;
         ProcessRecorder processes;
-        form().DefBrowse->setChecked(false);
-        form().cmbBList->setEditText("\"/opt/My Browser/run\" --private");
-        form().txtAcr->setText("R+D lab");
-        form().acrAcronymattic->click();
+        controls().DefBrowse->setChecked(false);
+        controls().cmbBList->setEditText("\"/opt/My Browser/run\" --private");
+        controls().txtAcr->setText("R+D lab");
+        controls().acrAcronymattic->click();
         QCOMPARE(processes.started,
                  (QList<QStringList>{{"/opt/My Browser/run", "--private", "http://www.acronymattic.com/R%2BD+lab.html"}}));
         QCOMPARE(processes.waited, QList<bool>{false});
@@ -91,50 +113,50 @@ private slots:
         QFETCH(QString, address);
         ProcessRecorder processes;
         enableList();
-        form().cmbBList->setEditText("firefox --new-window");
+        controls().cmbBList->setEditText("firefox --new-window");
         QGuiApplication::clipboard()->setText(term);
-        form().txtAcr->setFocus();
-        QTest::keyClick(form().txtAcr, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form().txtAcr->text(), term);
-        QTest::mouseClick(form().acrAbbreviations, Qt::LeftButton);
+        controls().txtAcr->setFocus();
+        QTest::keyClick(controls().txtAcr, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(controls().txtAcr->text(), term);
+        QTest::mouseClick(controls().acrAbbreviations, Qt::LeftButton);
         QCOMPARE(processes.started, (QList<QStringList>{{"firefox", "--new-window", address}}));
     }
 
     void aBrowserThatCannotStartIsReported() {
         // The real starter, with a program that does not exist: nothing runs.
-        form().DefBrowse->setChecked(false);
-        form().cmbBList->setEditText("/nonexistent/termora-browser");
-        form().txtAcr->setText("ram");
+        controls().DefBrowse->setChecked(false);
+        controls().cmbBList->setEditText("/nonexistent/termora-browser");
+        controls().txtAcr->setText("ram");
         // Called directly: Qt's widget code is built without exceptions, so the
         // error must not unwind through a click.
-        QCOMPARE(userErrorOf([&] { m_page->MSSearch(form().Button9); }),
+        QCOMPARE(userErrorOf([&] { m_page->MSSearch(controls().Button9); }),
                  QString("System Error.  Code: 2.\r\nNo such file or directory"));
-        QCOMPARE(form().txtAcr->text(), QString("ram"));
+        QCOMPARE(controls().txtAcr->text(), QString("ram"));
     }
 
     void escapeEmptiesTheTermField() {
-        form().txtAcr->setText("ram");
-        QTest::keyClick(form().txtAcr, Qt::Key_Escape);
-        QCOMPARE(form().txtAcr->text(), QString());
-        QTest::keyClicks(form().txtAcr, "ab");
-        QCOMPARE(form().txtAcr->text(), QString("ab"));
+        controls().txtAcr->setText("ram");
+        QTest::keyClick(controls().txtAcr, Qt::Key_Escape);
+        QCOMPARE(controls().txtAcr->text(), QString());
+        QTest::keyClicks(controls().txtAcr, "ab");
+        QCOMPARE(controls().txtAcr->text(), QString("ab"));
     }
 
     void theLabelAsksForTheFullListing() {
         QSignalSpy asked(m_page.get(), &OnlineSearchPage::fullListingCodeRequested);
-        QTest::mouseClick(form().Label10, Qt::RightButton);
+        QTest::mouseClick(controls().Label10, Qt::RightButton);
         QCOMPARE(asked.count(), 0);
-        QTest::mouseClick(form().Label10, Qt::LeftButton);
+        QTest::mouseClick(controls().Label10, Qt::LeftButton);
         QCOMPARE(asked.count(), 1);
     }
 
     void defaultBrowserSwitchGreysTheList() {
-        const QList<QWidget*> listControls{form().cmbBList, form().btnDot, form().btnAdd3, form().btnRemove3, form().GFTC};
-        QVERIFY(form().DefBrowse->isChecked());
+        const QList<QWidget*> listControls{controls().cmbBList, controls().btnDot, controls().btnAdd3, controls().btnRemove3, controls().GFTC};
+        QVERIFY(controls().DefBrowse->isChecked());
         for (QWidget* control : listControls) QVERIFY(!control->isEnabled());
-        form().DefBrowse->click();
+        controls().DefBrowse->click();
         for (QWidget* control : listControls) QVERIFY(control->isEnabled());
-        form().DefBrowse->click();
+        controls().DefBrowse->click();
         for (QWidget* control : listControls) QVERIFY(!control->isEnabled());
     }
 
@@ -153,9 +175,9 @@ private slots:
         QFETCH(QString, shown);
         QVERIFY(writeFile(m_file, bytes));
         m_page->loadBrowserList();
-        QCOMPARE(items(*form().cmbBList), entries);
-        QCOMPARE(form().cmbBList->currentIndex(), entries.isEmpty() ? -1 : 0);
-        QCOMPARE(form().cmbBList->currentText(), shown);
+        QCOMPARE(items(*controls().cmbBList), entries);
+        QCOMPARE(controls().cmbBList->currentIndex(), entries.isEmpty() ? -1 : 0);
+        QCOMPARE(controls().cmbBList->currentText(), shown);
     }
 
     void theListIsTheUsersOwn() {
@@ -174,7 +196,7 @@ private slots:
     void aListBesideTheProgramIsTheStartingList() {
         QVERIFY(writeFile(m_starting, "/opt/portable/browser\r\n"));
         m_page->loadBrowserList();
-        QCOMPARE(items(*form().cmbBList), QStringList{"/opt/portable/browser"});
+        QCOMPARE(items(*controls().cmbBList), QStringList{"/opt/portable/browser"});
         enableList();
         add("/usr/bin/firefox");
         QCOMPARE(readFile(m_file), QByteArray("/opt/portable/browser\r\n/usr/bin/firefox\r\n"));
@@ -183,13 +205,13 @@ private slots:
         // Once the user has a list of their own, it is the one read.
         QVERIFY(writeFile(m_file, "own\r\n"));
         m_page->loadBrowserList();
-        QCOMPARE(items(*form().cmbBList), QStringList{"own"});
+        QCOMPARE(items(*controls().cmbBList), QStringList{"own"});
     }
 
     void loadingWithoutTheFileLeavesTheListEmpty() {
         m_page->loadBrowserList();
-        QCOMPARE(form().cmbBList->count(), 0);
-        QCOMPARE(form().cmbBList->currentIndex(), -1);
+        QCOMPARE(controls().cmbBList->count(), 0);
+        QCOMPARE(controls().cmbBList->currentIndex(), -1);
     }
 
     // Nothing that can sit under the name holds the window: a fifo, a device,
@@ -209,16 +231,16 @@ private slots:
         if (kind == "long") QVERIFY(writeFile(m_file, QByteArray(100'000, 'x').append("\r\n").repeated(20)));
         else QVERIFY(putInPlaceOfFile(m_file, kind));
         QCOMPARE(userErrorOf([&] { m_page->loadBrowserList(); }), "Cannot open file \"" + m_file + "\". " + reason);
-        QCOMPARE(form().cmbBList->count(), 0);
+        QCOMPARE(controls().cmbBList->count(), 0);
     }
 
     void addSortsInAndRewritesTheFile() {
         DialogScript dialogs;
         enableList();
         for (const char* entry : {"zeta", "Alpha", "beta"}) add(entry);
-        QCOMPARE(items(*form().cmbBList), (QStringList{"Alpha", "beta", "zeta"}));
+        QCOMPARE(items(*controls().cmbBList), (QStringList{"Alpha", "beta", "zeta"}));
         QCOMPARE(readFile(m_file), QByteArray("Alpha\r\nbeta\r\nzeta\r\n"));
-        QCOMPARE(form().cmbBList->currentText(), QString("beta"));
+        QCOMPARE(controls().cmbBList->currentText(), QString("beta"));
         QVERIFY(dialogs.messages.isEmpty());
     }
 
@@ -230,7 +252,7 @@ private slots:
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QString("\"/USR/BIN/FIREFOX\" is already exists !"));
         QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Information);
-        QCOMPARE(items(*form().cmbBList), QStringList{"/usr/bin/Firefox"});
+        QCOMPARE(items(*controls().cmbBList), QStringList{"/usr/bin/Firefox"});
         QCOMPARE(readFile(m_file), QByteArray("/usr/bin/Firefox\r\n"));
     }
 
@@ -238,7 +260,7 @@ private slots:
         enableList();
         add("b");
         add("");
-        QCOMPARE(items(*form().cmbBList), (QStringList{"", "b"}));
+        QCOMPARE(items(*controls().cmbBList), (QStringList{"", "b"}));
         QCOMPARE(readFile(m_file), QByteArray("\r\nb\r\n"));
     }
 
@@ -246,9 +268,9 @@ private slots:
         QVERIFY(writeFile(m_file, "a\r\nb\r\nc\r\n"));
         m_page->loadBrowserList();
         enableList();
-        form().cmbBList->setCurrentIndex(1);
-        form().btnRemove3->click();
-        QCOMPARE(items(*form().cmbBList), (QStringList{"a", "c"}));
+        controls().cmbBList->setCurrentIndex(1);
+        controls().btnRemove3->click();
+        QCOMPARE(items(*controls().cmbBList), (QStringList{"a", "c"}));
         QCOMPARE(readFile(m_file), QByteArray("a\r\nc\r\n"));
     }
 
@@ -256,10 +278,10 @@ private slots:
         QVERIFY(writeFile(m_file, "a\r\nb\r\n"));
         m_page->loadBrowserList();
         enableList();
-        form().cmbBList->setEditText("typed, not an entry");
+        controls().cmbBList->setEditText("typed, not an entry");
         QVERIFY(QFile::remove(m_file));
-        form().btnRemove3->click();
-        QCOMPARE(items(*form().cmbBList), (QStringList{"a", "b"}));
+        controls().btnRemove3->click();
+        QCOMPARE(items(*controls().cmbBList), (QStringList{"a", "b"}));
         QCOMPARE(readFile(m_file), QByteArray("a\r\nb\r\n"));
     }
 
@@ -268,9 +290,9 @@ private slots:
         const QString file = m_dir->filePath("blocked/Browser.dat");
         m_page = std::make_unique<OnlineSearchPage>(nullptr, file, m_starting);
         enableList();
-        form().cmbBList->setEditText("/usr/bin/firefox");
+        controls().cmbBList->setEditText("/usr/bin/firefox");
         QCOMPARE(userErrorOf([&] { m_page->btnAdd3Click(); }), "Cannot create file \"" + file + "\". Not a directory");
-        QCOMPARE(items(*form().cmbBList), QStringList{"/usr/bin/firefox"});
+        QCOMPARE(items(*controls().cmbBList), QStringList{"/usr/bin/firefox"});
     }
 
     // A program in a folder with a blank is quoted, so that it still starts
@@ -288,16 +310,16 @@ private slots:
         ProcessRecorder processes;
         enableList();
         dialogs.fileAnswers.enqueue(program);
-        QTest::mouseClick(form().btnDot, Qt::LeftButton);
-        QCOMPARE(form().cmbBList->currentText(), text);
-        QTest::mouseClick(form().btnAdd3, Qt::LeftButton);
+        QTest::mouseClick(controls().btnDot, Qt::LeftButton);
+        QCOMPARE(controls().cmbBList->currentText(), text);
+        QTest::mouseClick(controls().btnAdd3, Qt::LeftButton);
         QCOMPARE(readFile(m_file), text.toUtf8() + "\r\n");
 
         m_page = std::make_unique<OnlineSearchPage>(nullptr, m_file, m_starting);
         m_page->loadBrowserList();
         enableList();
-        form().txtAcr->setText("ram");
-        QTest::mouseClick(form().acrAbbreviations, Qt::LeftButton);
+        controls().txtAcr->setText("ram");
+        QTest::mouseClick(controls().acrAbbreviations, Qt::LeftButton);
         QCOMPARE(processes.started, (QList<QStringList>{{program, "http://www.abbreviations.com/ram"}}));
     }
 
@@ -305,11 +327,11 @@ private slots:
         DialogScript dialogs;
         enableList();
         dialogs.fileAnswers.enqueue("/opt/browser/run");
-        form().btnDot->click();
-        QCOMPARE(form().cmbBList->currentText(), QString("/opt/browser/run"));
-        QCOMPARE(form().cmbBList->count(), 0);
-        form().btnDot->click();  // cancelled: the text stays
-        QCOMPARE(form().cmbBList->currentText(), QString("/opt/browser/run"));
+        controls().btnDot->click();
+        QCOMPARE(controls().cmbBList->currentText(), QString("/opt/browser/run"));
+        QCOMPARE(controls().cmbBList->count(), 0);
+        controls().btnDot->click();  // cancelled: the text stays
+        QCOMPARE(controls().cmbBList->currentText(), QString("/opt/browser/run"));
     }
 
     void getFromThisComputerAddsEveryInstalledBrowserOnce() {
@@ -324,22 +346,22 @@ private slots:
         m_page->loadBrowserList();
         enableList();
 
-        form().GFTC->click();
+        controls().GFTC->click();
         const QStringList expected{"\"/opt/My Browser/run\" --private", "FIREFOX"};
-        QCOMPARE(items(*form().cmbBList), expected);
+        QCOMPARE(items(*controls().cmbBList), expected);
         QCOMPARE(readFile(m_file), QByteArray("\"/opt/My Browser/run\" --private\r\nFIREFOX\r\n"));
-        QCOMPARE(form().cmbBList->currentText(), QString("FIREFOX"));
+        QCOMPARE(controls().cmbBList->currentText(), QString("FIREFOX"));
 
-        form().GFTC->click();
-        QCOMPARE(items(*form().cmbBList), expected);
+        controls().GFTC->click();
+        QCOMPARE(items(*controls().cmbBList), expected);
     }
 
 private:
-    Ui::OnlineSearchPage& form() { return m_page->form(); }
-    void enableList() { form().DefBrowse->setChecked(false); }
+    OnlineSearchControls controls() const { return OnlineSearchControls(*m_page); }
+    void enableList() { controls().DefBrowse->setChecked(false); }
     void add(const QString& text) {
-        form().cmbBList->setEditText(text);
-        form().btnAdd3->click();
+        controls().cmbBList->setEditText(text);
+        controls().btnAdd3->click();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -1,17 +1,19 @@
 // The update window against an update server on 127.0.0.1.
 
-#include "AppPaths.h"
-#include "ConnectionState.h"
-#include "Downloader.h"
-#include "LocalHttpServer.h"
-#include "RecordingLinkOpener.h"
-#include "ScriptedDialogs.h"
-#include "TermoraConstants.h"
-#include "TestFiles.h"
-#include "TfrmUCheck.h"
-#include "ui_TfrmUCheck.h"
+#include "base/TermoraConstants.h"
+#include "common/Controls.h"
+#include "common/LocalHttpServer.h"
+#include "common/RecordingLinkOpener.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestFiles.h"
+#include "platform/AppPaths.h"
+#include "platform/ConnectionState.h"
+#include "platform/Downloader.h"
+#include "web/TfrmUCheck.h"
 
 #include <QNetworkProxy>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +28,20 @@ const QString kFailedMessage = "Update Check failed!\r\rPlease check your Intern
 const QColor kGreen(0x00, 0x80, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
+
+// The window's controls the tests use, found by their object names.
+struct UpdateCheckControls {
+    explicit UpdateCheckControls(const QObject& window) : dialog(window) {}
+
+    const QObject& dialog;
+    QLabel* lblCurrent = child<QLabel>(dialog, "lblCurrent");
+    QLabel* lblLatest = child<QLabel>(dialog, "lblLatest");
+    QPushButton* srv1 = child<QPushButton>(dialog, "srv1");
+    QPushButton* srv2 = child<QPushButton>(dialog, "srv2");
+    QPushButton* srv4 = child<QPushButton>(dialog, "srv4");
+    QPushButton* BitBtn1 = child<QPushButton>(dialog, "BitBtn1");
+    QLabel* lblRes = child<QLabel>(dialog, "lblRes");
+};
 
 struct stat statOf(const QString& path) {
     struct stat info {};
@@ -89,15 +105,15 @@ private slots:
 
     void startsEmptyWithServerTwo() {
         QCOMPARE(m_window->windowTitle(), QString("Update Checker"));
-        QCOMPARE(form().lblCurrent->text(), QString("2026.12"));
-        QCOMPARE(form().lblLatest->text(), QString("-"));
-        QVERIFY(form().lblRes->isHidden());
-        QVERIFY(form().srv2->isChecked());
-        QVERIFY(!form().srv1->isEnabled());
-        QVERIFY(!form().srv4->isEnabled());
-        QCOMPARE(form().srv1->toolTip(), "Server 1 : " + QString(constants::kUpdateServer1) + " (DEAD)");
-        QCOMPARE(form().srv2->toolTip(), "Server 2 : " + QString(constants::kUpdateServer2));
-        QCOMPARE(form().srv4->toolTip(), "Server 3 : " + QString(constants::kUpdateServer3) + " (DEAD)");
+        QCOMPARE(controls().lblCurrent->text(), QString(constants::kVersion));
+        QCOMPARE(controls().lblLatest->text(), QString("-"));
+        QVERIFY(controls().lblRes->isHidden());
+        QVERIFY(controls().srv2->isChecked());
+        QVERIFY(!controls().srv1->isEnabled());
+        QVERIFY(!controls().srv4->isEnabled());
+        QCOMPARE(controls().srv1->toolTip(), "Server 1 : " + QString(constants::kUpdateServer1) + " (DEAD)");
+        QCOMPARE(controls().srv2->toolTip(), "Server 2 : " + QString(constants::kUpdateServer2));
+        QCOMPARE(controls().srv4->toolTip(), "Server 3 : " + QString(constants::kUpdateServer3) + " (DEAD)");
     }
 
     void check_data() {
@@ -113,8 +129,9 @@ private slots:
         const QString failed = "Update Check failed!";
         QTest::newRow("newer") << 200 << QByteArray("[15]\r\nVersion=9999\r\n[16]\r\nVersion=2027.1\r\nDLink=https://termora.example/get\r\n")
                                << "2027.1" << newer << kGreen << false << QStringList{"https://termora.example/get"};
-        QTest::newRow("equal") << 200 << QByteArray("[16]\r\nVersion=2026.12\r\nDLink=https://termora.example/get\r\n")
-                               << "2026.12" << none << kBlue << false << QStringList{};
+        const QByteArray running(constants::kVersion);
+        QTest::newRow("equal") << 200 << "[16]\r\nVersion=" + running + "\r\nDLink=https://termora.example/get\r\n"
+                               << QString(running) << none << kBlue << false << QStringList{};
         QTest::newRow("older 2016.08") << 200 << QByteArray("[16]\r\nVersion=2016.08\r\n") << "2016.08" << none << kBlue
                                        << false << QStringList{};
         QTest::newRow("newer without a link") << 200 << QByteArray("[16]\r\nVersion=2027\r\n") << "2027" << newer << kGreen
@@ -144,20 +161,20 @@ private slots:
         DialogScript dialogs;
         LinkRecorder links;
 
-        form().BitBtn1->click();
+        controls().BitBtn1->click();
 
         QCOMPARE(m_downloads.requested, QStringList{QString(constants::kUpdateServer2) + "/update.php"});
-        QCOMPARE(form().lblLatest->text(), latest);
-        QVERIFY(form().lblRes->isVisibleTo(m_window.get()));
-        QCOMPARE(form().lblRes->text(), result);
-        QCOMPARE(form().lblRes->palette().color(QPalette::WindowText), colour);
-        QCOMPARE(form().lblRes->cursor().shape(), opened.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        QCOMPARE(controls().lblLatest->text(), latest);
+        QVERIFY(controls().lblRes->isVisibleTo(m_window.get()));
+        QCOMPARE(controls().lblRes->text(), result);
+        QCOMPARE(controls().lblRes->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(controls().lblRes->cursor().shape(), opened.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
         QCOMPARE(dialogs.messages.size(), failureMessage ? 1 : 0);
         if (failureMessage) {
             QCOMPARE(dialogs.messages[0].text, kFailedMessage);
             QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Error);
         }
-        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        QTest::mouseClick(controls().lblRes, Qt::LeftButton);
         QCOMPARE(links.opened, opened);
     }
 
@@ -165,13 +182,13 @@ private slots:
         ConnectionScript connection;
         connection.connected = false;
         DialogScript dialogs;
-        form().BitBtn1->click();
+        controls().BitBtn1->click();
         QCOMPARE(connection.queries, 1);
         QVERIFY(m_downloads.requested.isEmpty());
         QVERIFY(m_server->requests.isEmpty());
-        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
-        QCOMPARE(form().lblRes->palette().color(QPalette::WindowText), kRed);
-        QCOMPARE(form().lblLatest->text(), QString("-"));
+        QCOMPARE(controls().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(controls().lblRes->palette().color(QPalette::WindowText), kRed);
+        QCOMPARE(controls().lblLatest->text(), QString("-"));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QString("You're not Connected to Internet!"));
         QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Error);
@@ -196,11 +213,11 @@ private slots:
         DialogScript dialogs;
         LinkRecorder links;
 
-        form().BitBtn1->click();
+        controls().BitBtn1->click();
 
-        QCOMPARE(form().lblLatest->text(), QString("2016.8"));
-        QCOMPARE(form().lblRes->text(), QString("NO Updates Available"));
-        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        QCOMPARE(controls().lblLatest->text(), QString("2016.8"));
+        QCOMPARE(controls().lblRes->text(), QString("NO Updates Available"));
+        QTest::mouseClick(controls().lblRes, Qt::LeftButton);
         QVERIFY(links.opened.isEmpty());
         QVERIFY(dialogs.messages.isEmpty());
         const QFileInfo left(shared);
@@ -229,10 +246,10 @@ private slots:
         ConnectionScript connection;
         DialogScript dialogs;
 
-        form().BitBtn1->click();
+        controls().BitBtn1->click();
 
-        QCOMPARE(form().lblLatest->text(), QString("-"));
-        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(controls().lblLatest->text(), QString("-"));
+        QCOMPARE(controls().lblRes->text(), QString("Update Check failed!"));
         QCOMPARE(dialogs.messages.size(), 2);
         QCOMPARE(dialogs.messages[0].text, kFailedMessage);
         QCOMPARE(dialogs.messages[0].kind, Dialogs::Kind::Plain);
@@ -247,8 +264,8 @@ private slots:
         QVERIFY(writeFile(updateFile(), "[16]\r\nVersion=2099\r\nDLink=https://termora.example/old\r\n"));
         ConnectionScript connection;
         DialogScript dialogs;
-        form().BitBtn1->click();  // the server answers 404
-        QCOMPARE(form().lblLatest->text(), QString("-"));
+        controls().BitBtn1->click();  // the server answers 404
+        QCOMPARE(controls().lblLatest->text(), QString("-"));
         QCOMPARE(readFile(updateFile()), QByteArray("<missing>"));
     }
 
@@ -259,22 +276,22 @@ private slots:
         m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\n", {}, false});
         ConnectionScript connection;
         DialogScript dialogs;
-        form().BitBtn1->click();
+        controls().BitBtn1->click();
         QCOMPARE(readFile(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo(updateFile()).isSymLink());
-        QCOMPARE(form().lblLatest->text(), QString("2027"));
+        QCOMPARE(controls().lblLatest->text(), QString("2027"));
     }
 
     void aServerButtonChoosesItsServer() {
         ConnectionScript connection;
         DialogScript dialogs;
-        form().srv1->setEnabled(true);
-        form().srv1->click();
-        QVERIFY(form().srv1->isChecked());
-        QVERIFY(!form().srv2->isChecked());
-        form().BitBtn1->click();
-        form().srv2->click();
-        form().BitBtn1->click();
+        controls().srv1->setEnabled(true);
+        controls().srv1->click();
+        QVERIFY(controls().srv1->isChecked());
+        QVERIFY(!controls().srv2->isChecked());
+        controls().BitBtn1->click();
+        controls().srv2->click();
+        controls().BitBtn1->click();
         QCOMPARE(m_downloads.requested, (QStringList{QString(constants::kUpdateServer1) + "/update.php",
                                                       QString(constants::kUpdateServer2) + "/update.php"}));
     }
@@ -284,26 +301,26 @@ private slots:
         DialogScript dialogs;
         LinkRecorder links;
         m_server->respond("/update.php", {200, "[16]\r\nVersion=2027\r\nDLink=https://termora.example/get\r\n", {}, false});
-        form().BitBtn1->click();
-        QCOMPARE(form().lblRes->cursor().shape(), Qt::PointingHandCursor);
+        controls().BitBtn1->click();
+        QCOMPARE(controls().lblRes->cursor().shape(), Qt::PointingHandCursor);
         m_server->respond("/update.php", {404, {}, {}, false});
-        form().BitBtn1->click();
-        QCOMPARE(form().lblRes->text(), QString("Update Check failed!"));
-        QCOMPARE(form().lblRes->cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseClick(form().lblRes, Qt::LeftButton);
+        controls().BitBtn1->click();
+        QCOMPARE(controls().lblRes->text(), QString("Update Check failed!"));
+        QCOMPARE(controls().lblRes->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(controls().lblRes, Qt::LeftButton);
         QVERIFY(links.opened.isEmpty());
     }
 
     void escapeClosesTheWindow() {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        form().srv2->setFocus();
-        QTest::keyClick(form().srv2, Qt::Key_Escape);
+        controls().srv2->setFocus();
+        QTest::keyClick(controls().srv2, Qt::Key_Escape);
         QVERIFY(!m_window->isVisible());
     }
 
 private:
-    Ui::TfrmUCheck& form() { return m_window->form(); }
+    UpdateCheckControls controls() const { return UpdateCheckControls(*m_window); }
     // The copy in the private temporary folder.
     static QString updateFile() { return paths::tempFile("update.ini"); }
 

@@ -1,15 +1,34 @@
 // The URL tools page: shortener and expander buttons, the Paste buttons.
 
-#include "RecordingLinkOpener.h"
-#include "UrlServices.h"
-#include "UrlToolsPage.h"
-#include "ui_UrlToolsPage.h"
+#include "common/Controls.h"
+#include "common/RecordingLinkOpener.h"
+#include "web/UrlServices.h"
+#include "web/UrlToolsPage.h"
 
 #include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace termora;
 using namespace termora::testing;
+
+namespace {
+
+// The page's controls the tests use, found by their object names.
+struct UrlToolsControls {
+    explicit UrlToolsControls(const QObject& window) : page(window) {}
+
+    const QObject& page;
+    QLineEdit* Edit1 = child<QLineEdit>(page, "Edit1");
+    QPushButton* Button29 = child<QPushButton>(page, "Button29");
+    QPushButton* usISGD = child<QPushButton>(page, "usISGD");
+    QLineEdit* otxt = child<QLineEdit>(page, "otxt");
+    QPushButton* Button30 = child<QPushButton>(page, "Button30");
+    QPushButton* BitBtn3 = child<QPushButton>(page, "BitBtn3");
+};
+
+}  // namespace
 
 class UrlToolsPageTest : public QObject {
     Q_OBJECT
@@ -27,7 +46,7 @@ private slots:
     void shortenerButtonsOpenTheirService() {
         QFETCH(QString, button);
         LinkRecorder links;
-        form().Edit1->setText(" example.com/a b ");
+        controls().Edit1->setText(" example.com/a b ");
         m_page->findChild<QPushButton*>(button)->click();
         QCOMPARE(links.opened, QStringList{*web::shortenerAddress(*web::findShortener(button), "example.com/a b")});
     }
@@ -44,17 +63,17 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, number);
         LinkRecorder links;
-        form().otxt->setText("short.example/x");
+        controls().otxt->setText("short.example/x");
         m_page->findChild<QPushButton*>(button)->click();
         QCOMPARE(links.opened, QStringList{*web::expanderAddress(number, "short.example/x")});
     }
 
     void blankFieldsOpenNothing() {
         LinkRecorder links;
-        form().Edit1->setText(" \t ");
-        form().usISGD->click();
-        form().otxt->setText("");
-        form().BitBtn3->click();
+        controls().Edit1->setText(" \t ");
+        controls().usISGD->click();
+        controls().otxt->setText("");
+        controls().BitBtn3->click();
         QVERIFY(links.opened.isEmpty());
     }
 
@@ -65,18 +84,18 @@ private slots:
     }
     void pasteButtonsFillTheirField() {
         QFETCH(QString, clipboard);
-        form().Edit1->setText("old");
-        form().otxt->setText("old");
+        controls().Edit1->setText("old");
+        controls().otxt->setText("old");
         QGuiApplication::clipboard()->setText(clipboard);
-        form().Button29->click();
-        QCOMPARE(form().Edit1->text(), clipboard);
-        QCOMPARE(form().otxt->text(), QString("old"));
-        form().Button30->click();
-        QCOMPARE(form().otxt->text(), clipboard);
+        controls().Button29->click();
+        QCOMPARE(controls().Edit1->text(), clipboard);
+        QCOMPARE(controls().otxt->text(), QString("old"));
+        controls().Button30->click();
+        QCOMPARE(controls().otxt->text(), clipboard);
     }
 
 private:
-    Ui::UrlToolsPage& form() { return m_page->form(); }
+    UrlToolsControls controls() const { return UrlToolsControls(*m_page); }
     std::unique_ptr<UrlToolsPage> m_page;
 };
 

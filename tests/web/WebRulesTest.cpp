@@ -1,10 +1,10 @@
 // Address building, the browser list file and the update file.
 
-#include "AcronymSites.h"
-#include "BrowserList.h"
-#include "UpdateInfo.h"
-#include "UrlServices.h"
-#include "WebAddress.h"
+#include "web/AcronymSites.h"
+#include "web/BrowserList.h"
+#include "web/UpdateInfo.h"
+#include "web/UrlServices.h"
+#include "web/WebAddress.h"
 
 #include <QtTest>
 

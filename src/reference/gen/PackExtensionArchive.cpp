@@ -8,8 +8,8 @@
 //
 // Usage: termora-pack-extensions DATA_DIR OUT_ARCHIVE
 
-#include "DataFile.h"
-#include "ExtensionCategories.h"
+#include "platform/DataFile.h"
+#include "reference/ExtensionCategories.h"
 
 #include <zip.h>
 

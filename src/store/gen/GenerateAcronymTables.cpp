@@ -6,9 +6,9 @@
 //
 // Usage: termora-gen-acronyms DATA_FILE OUT_CPP OUT_COUNTS_H
 
-#include "DataFile.h"
-#include "RecordLine.h"
-#include "Tsl.h"
+#include "platform/DataFile.h"
+#include "store/RecordLine.h"
+#include "store/TSL.h"
 
 #include <array>
 #include <cstdio>
@@ -89,7 +89,7 @@ std::array<std::vector<Record>, kLetterBucketCount> readTables(const std::string
 
 void writeTables(const std::array<std::vector<Record>, kLetterBucketCount>& tables, std::ostream& out) {
     out << "// Generated from the dictionary data file by termora-gen-acronyms. Do not edit.\n"
-           "#include \"AcronymTables.h\"\n\n"
+           "#include \"store/AcronymTables.h\"\n\n"
            "namespace termora::data {\nnamespace {\nusing namespace std::string_view_literals;\n";
     for (std::size_t b = 0; b < tables.size(); ++b) {
         if (tables[b].empty()) continue;

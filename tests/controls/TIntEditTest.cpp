@@ -1,11 +1,13 @@
 // The integer edit's key filter and its Value property on a real widget.
 
-#include "IntEdit.h"
+#include "controls/TIntEdit.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-class IntEditTest : public QObject {
+using termora::TIntEdit;
+
+class TIntEditTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,5 +76,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(IntEditTest)
-#include "IntEditTest.moc"
+QTEST_MAIN(TIntEditTest)
+#include "TIntEditTest.moc"

@@ -1,4 +1,4 @@
-#include "FixtureArchive.h"
+#include "common/FixtureArchive.h"
 
 #include <zip.h>
 

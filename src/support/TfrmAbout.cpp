@@ -1,14 +1,14 @@
-#include "AboutWindow.h"
+#include "support/TfrmAbout.h"
 
-#include "Dialogs.h"
-#include "LinkKeyword.h"
-#include "ProgramBadge.h"
-#include "SupportLinks.h"
-#include "TermoraConstants.h"
-#include "ui_AboutForm.h"
+#include "base/TermoraConstants.h"
+#include "controls/ClickableLabel.h"
+#include "controls/LinkKeyword.h"
+#include "platform/Dialogs.h"
+#include "support/ProgramBadge.h"
+#include "support/SupportLinks.h"
+#include "ui_TfrmAbout.h"
 
-using namespace termora;
-using namespace termora::support;
+namespace termora {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAbout>()) {
     ui->setupUi(this);
@@ -17,10 +17,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 
     const QString name = QString::fromLatin1(constants::kProgramName);
     const QString version = QString::fromLatin1(constants::kVersion);
-    ui->imgLogo->setPixmap(programBadge(name, 0, 48));
+    ui->imgLogo->setPixmap(support::programBadge(name, 0, 48));
     ui->lblName->setText(name);
     ui->lblVersion->setText(QStringLiteral("Version ") + version);
-    ui->lblUpdated->setText(lastUpdatedText(version));
+    ui->lblUpdated->setText(support::lastUpdatedText(version));
     ui->lblMaker->setText(QString::fromLatin1(constants::kMakerNotice));
     QPalette footer = ui->pnlFooter->palette();
     footer.setColor(QPalette::Window, QColor(89, 141, 211));
@@ -34,13 +34,13 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Label8->setText(QStringLiteral("https://www.qt.io/"));
     ui->Label9->setText(QStringLiteral("https://libzip.org/"));
     ui->Label10->setText(QStringLiteral("https://www.debian.org/"));
-    for (TLinkLabel* label : {ui->Label5, ui->Label6, ui->Label7, ui->Label8, ui->Label9, ui->Label10}) {
-        connect(label, &TLinkLabel::clicked, this, &TfrmAbout::Label5Click4);
+    for (ClickableLabel* label : {ui->Label5, ui->Label6, ui->Label7, ui->Label8, ui->Label9, ui->Label10}) {
+        connect(label, &ClickableLabel::clicked, this, &TfrmAbout::Label5Click4);
     }
 
-    setKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));
-    setKeyword(ui->imgFacebook, facebookShareAddress());
-    setKeyword(ui->imgTwitter, twitterShareAddress());
+    setHelpKeyword(ui->imgFanpage, QString::fromLatin1(constants::kFanPage));
+    setHelpKeyword(ui->imgFacebook, support::facebookShareAddress());
+    setHelpKeyword(ui->imgTwitter, support::twitterShareAddress());
     for (QPushButton* image : {ui->imgFanpage, ui->imgFacebook, ui->imgTwitter}) {
         connect(image, &QPushButton::clicked, this, &TfrmAbout::BClick23);
     }
@@ -62,7 +62,7 @@ void TfrmAbout::Label5Click4() {
     if (const auto* label = qobject_cast<const QLabel*>(sender())) OpenLink(label->text());
 }
 
-void TfrmAbout::BClick23() { openKeywordOf(sender()); }
+void TfrmAbout::BClick23() { openHelpKeywordOf(sender()); }
 
 void TfrmAbout::Image2Click24() {
     dialogs().input(this, QStringLiteral("Support Us"),
@@ -72,3 +72,5 @@ void TfrmAbout::Image2Click24() {
 }
 
 void TfrmAbout::Button1Click5() { close(); }
+
+}  // namespace termora

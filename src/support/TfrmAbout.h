@@ -8,7 +8,9 @@
 
 namespace Ui {
 class TfrmAbout;
-}
+}  // namespace Ui
+
+namespace termora {
 
 class TfrmAbout : public QDialog {
     Q_OBJECT
@@ -18,12 +20,19 @@ public:
     ~TfrmAbout() override;
 
 private slots:
+    // Creation: the "Special Thanks To" tab leaves the strip.
     void FormCreate();
+    // The link labels: open the address the clicked label shows.
     void Label5Click4();
+    // The three footer images: open the address in the image's help keyword.
     void BClick23();
+    // The Bitcoin image: an input box showing the donation address.
     void Image2Click24();
+    // "Close": closes the window.
     void Button1Click5();
 
 private:
     std::unique_ptr<Ui::TfrmAbout> ui;
 };
+
+}  // namespace termora

@@ -5,11 +5,11 @@
 // the fonts. Create it on the window after the window's controls exist and
 // set its properties; it does the rest through the window's events.
 
-#include "ResizeKitNames.h"
-#include "ResizeKitPlacement.h"
-#include "ResizeKitScaling.h"
-#include "ResizeKitSettings.h"
-#include "ResizeKitValidation.h"
+#include "controls/ResizeKitNames.h"
+#include "controls/ResizeKitPlacement.h"
+#include "controls/ResizeKitScaling.h"
+#include "controls/ResizeKitSettings.h"
+#include "controls/ResizeKitValidation.h"
 
 #include <QFont>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "platform/ClipboardReader.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // text last selected in any program, where the desktop keeps one, as X11
 // and Wayland do) and the clipboard. Tests install a stand-in.
 
-#include "ServiceSlot.h"
+#include "platform/ServiceSlot.h"
 
 #include <QString>
 

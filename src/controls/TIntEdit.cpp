@@ -1,11 +1,12 @@
-#include "IntEdit.h"
+#include "controls/TIntEdit.h"
 
-#include "IntEditValue.h"
+#include "controls/IntEditValue.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+namespace termora {
 namespace {
 
 // The characters the edit accepts when typed: backspace, carriage return,
@@ -24,9 +25,9 @@ bool producesNoCharacter(const QKeyEvent& event) {
 
 TIntEdit::TIntEdit(QWidget* parent) : QLineEdit(parent) {}
 
-qint64 TIntEdit::Value() const { return termora::intedit::valueOf(text().toStdString()); }
+qint64 TIntEdit::Value() const { return intedit::valueOf(text().toStdString()); }
 
-void TIntEdit::setValue(qint64 value) { setText(QString::fromStdString(termora::intedit::textOf(value))); }
+void TIntEdit::setValue(qint64 value) { setText(QString::fromStdString(intedit::textOf(value))); }
 
 void TIntEdit::keyPressEvent(QKeyEvent* event) {
     if (producesNoCharacter(*event) || isAcceptedCharacter(event->text().front())) {
@@ -51,3 +52,5 @@ void TIntEdit::focusInEvent(QFocusEvent* event) {
     QFocusEvent keepSelection(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&keepSelection);
 }
+
+}  // namespace termora

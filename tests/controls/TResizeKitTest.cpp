@@ -1,8 +1,8 @@
 // The form scaling kit on a small window of its own, on the offscreen
 // platform with a screen given by the test.
 
-#include "ResizeKit.h"
-#include "UserError.h"
+#include "controls/TResizeKit.h"
+#include "platform/UserError.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -74,7 +74,7 @@ QSize frameOf(const QWidget& window) { return window.frameGeometry().size() - wi
 
 }  // namespace
 
-class ResizeKitTest : public QObject {
+class TResizeKitTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<SampleWindow> window;
@@ -342,5 +342,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResizeKitTest)
-#include "ResizeKitTest.moc"
+QTEST_MAIN(TResizeKitTest)
+#include "TResizeKitTest.moc"

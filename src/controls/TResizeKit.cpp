@@ -1,8 +1,8 @@
-#include "ResizeKit.h"
+#include "controls/TResizeKit.h"
 
-#include "ResizeKitControls.h"
-#include "ResizeKitValidation.h"
-#include "UserError.h"
+#include "controls/ResizeKitControls.h"
+#include "controls/ResizeKitValidation.h"
+#include "platform/UserError.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -12,24 +12,23 @@
 
 namespace termora {
 
-using namespace resizekit;
-
 namespace {
 
-Rect rectOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+resizekit::Rect rectOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 TResizeKit::Screen screenOf(const QWidget& window) {
     const QScreen* screen = window.screen();
-    return {rectOf(screen->geometry()), rectOf(screen->availableGeometry()),
+    return {rectOf(screen->geometry()),
+            rectOf(screen->availableGeometry()),
             {qRound(screen->logicalDotsPerInchX()), qRound(screen->logicalDotsPerInchY())}};
 }
 
-Bounds boundsOf(const QWidget& control) {
+resizekit::Bounds boundsOf(const QWidget& control) {
     const QRect g = control.geometry();
     return {g.x(), g.y(), g.width(), g.height()};
 }
 
-void setBounds(QWidget& control, const Bounds& bounds) {
+void setBounds(QWidget& control, const resizekit::Bounds& bounds) {
     if (boundsOf(control) != bounds) control.setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
@@ -52,14 +51,15 @@ void setPointSize(QWidget& widget, QFont font, int size) {
     widget.setFont(font);
 }
 
-WindowBorder borderOf(const QWidget& window) {
-    if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) return WindowBorder::None;
-    if (window.windowType() == Qt::Dialog) return WindowBorder::Dialog;
-    return WindowBorder::Sizeable;
+resizekit::WindowBorder borderOf(const QWidget& window) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) return resizekit::WindowBorder::None;
+    if (window.windowType() == Qt::Dialog) return resizekit::WindowBorder::Dialog;
+    return resizekit::WindowBorder::Sizeable;
 }
 
-MessageLanguage messageLanguage() {
-    return QLocale::system().language() == QLocale::Japanese ? MessageLanguage::Japanese : MessageLanguage::English;
+resizekit::MessageLanguage messageLanguage() {
+    return QLocale::system().language() == QLocale::Japanese ? resizekit::MessageLanguage::Japanese
+                                                             : resizekit::MessageLanguage::English;
 }
 
 std::string nameOf(const QObject& object) { return object.objectName().toStdString(); }
@@ -81,27 +81,27 @@ void TResizeKit::setFormPos(TResizeFormPos pos) {
     }
 }
 
-void TResizeKit::setFormWidth(int value) { setSize(SizeProperty::FormWidth, value); }
-void TResizeKit::setFormHeight(int value) { setSize(SizeProperty::FormHeight, value); }
-void TResizeKit::setFormMaxWidth(int value) { setSize(SizeProperty::FormMaxWidth, value); }
-void TResizeKit::setFormMaxHeight(int value) { setSize(SizeProperty::FormMaxHeight, value); }
-void TResizeKit::setFormMinWidth(int value) { setSize(SizeProperty::FormMinWidth, value); }
-void TResizeKit::setFormMinHeight(int value) { setSize(SizeProperty::FormMinHeight, value); }
+void TResizeKit::setFormWidth(int value) { setSize(resizekit::SizeProperty::FormWidth, value); }
+void TResizeKit::setFormHeight(int value) { setSize(resizekit::SizeProperty::FormHeight, value); }
+void TResizeKit::setFormMaxWidth(int value) { setSize(resizekit::SizeProperty::FormMaxWidth, value); }
+void TResizeKit::setFormMaxHeight(int value) { setSize(resizekit::SizeProperty::FormMaxHeight, value); }
+void TResizeKit::setFormMinWidth(int value) { setSize(resizekit::SizeProperty::FormMinWidth, value); }
+void TResizeKit::setFormMinHeight(int value) { setSize(resizekit::SizeProperty::FormMinHeight, value); }
 
-void TResizeKit::setSize(SizeProperty property, int value) {
-    if (const auto message = setSizeSetting(m_size, property, value, messageLanguage()))
+void TResizeKit::setSize(resizekit::SizeProperty property, int value) {
+    if (const auto message = resizekit::setSizeSetting(m_size, property, value, messageLanguage()))
         throw UserError(QString::fromStdString(*message));
     applySizeLimits();
 }
 
 void TResizeKit::setNoResizeFntCtl(const QString& names) {
     m_noResizeFntCtl = names;
-    m_noResizeFntList = NameList(names.toStdString());
+    m_noResizeFntList = resizekit::NameList(names.toStdString());
 }
 
 void TResizeKit::setNoResizeCtl(const QString& names) {
     m_noResizeCtl = names;
-    m_noResizeList = NameList(names.toStdString());
+    m_noResizeList = resizekit::NameList(names.toStdString());
 }
 
 void TResizeKit::setEnabled(bool on) {
@@ -128,10 +128,11 @@ void TResizeKit::load() {
 
     // Qt gives fonts in points at the screen's resolution already; only the
     // pixel bounds need the compensation.
-    const AxisFactors layout = loadLayoutFactors(resolutionFactors(m_design, m_resolution), borderOf(*m_window),
-                                                 {m_size.formWidth, m_size.formHeight}, m_window->isMaximized());
+    const resizekit::AxisFactors layout =
+        resizekit::loadLayoutFactors(resizekit::resolutionFactors(m_design, m_resolution), borderOf(*m_window),
+                                     {m_size.formWidth, m_size.formHeight}, m_window->isMaximized());
     for (QWidget* control : trackedControls()) {
-        if (m_design.usable()) setBounds(*control, compensatedBounds(boundsOf(*control), layout));
+        if (m_design.usable()) setBounds(*control, resizekit::compensatedBounds(boundsOf(*control), layout));
         const bool parentFont = followsParentFont(*control);
         m_records.push_back({control, boundsOf(*control), boundsOf(*control), pointSizeOf(control->font()),
                              control->font().pointSize(), parentFont, parentFont});
@@ -149,8 +150,7 @@ bool TResizeKit::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::Resize) {
         // Resize events before the first show come from laying the window out
         // for showing; the show itself runs the pass.
-        if (m_enabled && m_loaded && m_window->isVisible() && !m_window->isMinimized())
-            windowResized();
+        if (m_enabled && m_loaded && m_window->isVisible() && !m_window->isMinimized()) windowResized();
     }
     return false;
 }
@@ -158,7 +158,8 @@ bool TResizeKit::eventFilter(QObject* watched, QEvent* event) {
 void TResizeKit::windowShown() {
     if (!m_resized) {
         const QSize outer = m_window->frameGeometry().size();
-        placeWindow(firstShowSize({outer.width(), outer.height()}, m_size, availableArea(m_screenSource(*m_window))));
+        placeWindow(resizekit::firstShowSize({outer.width(), outer.height()}, m_size,
+                                             availableArea(m_screenSource(*m_window))));
     }
     // Showing again after being minimized or hidden counts as a size change.
     runPass(m_window->size());
@@ -171,8 +172,8 @@ void TResizeKit::windowResized() {
         // Window managers that ignore the size hints let the user size the
         // window beyond its limits: correct the rectangle as if sizing.
         const Screen screen = m_screenSource(*m_window);
-        const Rect outer = outerRect(screen);
-        const Rect limited = limitSizingRect(outer, m_size);
+        const resizekit::Rect outer = outerRect(screen);
+        const resizekit::Rect limited = resizekit::limitSizingRect(outer, m_size);
         if (limited != outer) moveWindow({limited.left, limited.top}, {limited.width(), limited.height()}, screen);
     }
     // The size now, which a correction above may have changed.
@@ -180,7 +181,7 @@ void TResizeKit::windowResized() {
 }
 
 void TResizeKit::runPass(QSize client) {
-    const auto factors = passFactors({client.width(), client.height()}, m_design, m_resolution);
+    const auto factors = resizekit::passFactors({client.width(), client.height()}, m_design, m_resolution);
     if (!factors) {
         // Without a design size the window keeps its layout.
         m_resized = true;
@@ -192,7 +193,8 @@ void TResizeKit::runPass(QSize client) {
     m_factors = *factors;
 
     if (m_resizeFont && m_formFont && !m_noResizeFntList.contains(m_windowName.toStdString()))
-        setPointSize(*m_window, *m_formFont, scaledWindowFontSize(m_formFont->pointSize(), m_factors.fontScale));
+        setPointSize(*m_window, *m_formFont,
+                     resizekit::scaledWindowFontSize(m_formFont->pointSize(), m_factors.fontScale));
 
     m_window->setUpdatesEnabled(false);
     for (QWidget* control : controls) {
@@ -212,14 +214,15 @@ void TResizeKit::synchroniseRecords(const QList<QWidget*>& controls) {
     for (QWidget* control : controls) {
         if (recordOf(control) != nullptr) continue;
         ++m_addCounter;
-        if (isBlankName(nameOf(*control))) control->setObjectName(QString::fromStdString(addedControlName(m_addCounter)));
+        if (resizekit::isBlankName(nameOf(*control)))
+            control->setObjectName(QString::fromStdString(resizekit::addedControlName(m_addCounter)));
         Record record;
         record.control = control;
         record.current = boundsOf(*control);
-        record.reference = referenceOfAddedControl(record.current, m_factors);
+        record.reference = resizekit::referenceOfAddedControl(record.current, m_factors);
         record.currentFontSize = control->font().pointSize();
         if (const auto size = pointSizeOf(control->font()))
-            record.fontSize = referenceFontSize(*size, m_factors.fontScale).value_or(*size);
+            record.fontSize = resizekit::referenceFontSize(*size, m_factors.fontScale).value_or(*size);
         record.savedParentFont = record.lastParentFont = followsParentFont(*control);
         m_records.push_back(record);
     }
@@ -234,7 +237,7 @@ void TResizeKit::rebaseChangedFonts(const QList<QWidget*>& controls) {
         record->savedParentFont = followsParentFont(*control);
         if (record->savedParentFont != record->lastParentFont) {
             if (const auto size = pointSizeOf(control->font())) {
-                if (const auto reference = referenceFontSize(*size, m_factors.fontScale)) {
+                if (const auto reference = resizekit::referenceFontSize(*size, m_factors.fontScale)) {
                     record->fontSize = reference;
                     record->currentFontSize = *size;
                 }
@@ -248,8 +251,8 @@ void TResizeKit::scaleControl(QWidget& control, Record& record) {
     // A control that follows its parent's font takes the parent's scaled
     // font from Qt; only controls with a font of their own are set.
     if (m_resizeFont && record.fontSize && !record.savedParentFont && !m_noResizeFntList.contains(nameOf(control)))
-        setPointSize(control, control.font(), scaledControlFontSize(*record.fontSize, m_factors.fontScale));
-    setBounds(control, scaledBounds(record.reference, m_factors));
+        setPointSize(control, control.font(), resizekit::scaledControlFontSize(*record.fontSize, m_factors.fontScale));
+    setBounds(control, resizekit::scaledBounds(record.reference, m_factors));
     record.current = boundsOf(control);
     record.currentFontSize = control.font().pointSize();
 }
@@ -257,15 +260,16 @@ void TResizeKit::scaleControl(QWidget& control, Record& record) {
 void TResizeKit::correctMaximized() {
     if (!m_window->isMaximized()) return;
     const Screen screen = m_screenSource(*m_window);
-    if (const auto at = maximizedCorrection(outerRect(screen), m_size, availableArea(screen), m_validTaskbar))
+    if (const auto at =
+            resizekit::maximizedCorrection(outerRect(screen), m_size, availableArea(screen), m_validTaskbar))
         m_window->move(screen.geometry.left + at->x, screen.geometry.top + at->y);
 }
 
-void TResizeKit::placeWindow(Size outer) {
+void TResizeKit::placeWindow(resizekit::Size outer) {
     if (m_window->isMaximized()) return;
     const Screen screen = m_screenSource(*m_window);
-    const Rect now = outerRect(screen);
-    moveWindow(placement({now.left, now.top}, outer, availableArea(screen), m_formPos), outer, screen);
+    const resizekit::Rect now = outerRect(screen);
+    moveWindow(resizekit::placement({now.left, now.top}, outer, availableArea(screen), m_formPos), outer, screen);
 }
 
 void TResizeKit::applySizeLimits() {
@@ -278,7 +282,7 @@ void TResizeKit::applySizeLimits() {
     const QSize frame = m_window->frameGeometry().size() - m_window->size();
     QSize minimum = m_ownMinimum;
     if (m_size.hasMinimum()) minimum = QSize(m_size.formMinWidth, m_size.formMinHeight) - frame;
-    const Size maximum = maximumSize(m_size, availableArea(m_screenSource(*m_window)));
+    const resizekit::Size maximum = resizekit::maximumSize(m_size, availableArea(m_screenSource(*m_window)));
     m_window->setMinimumSize(minimum.expandedTo(QSize(0, 0)));
     m_window->setMaximumSize(QSize(maximum.width, maximum.height) - frame);
 }
@@ -291,7 +295,7 @@ void TResizeKit::followScreen(QScreen* screen) {
 }
 
 QList<QWidget*> TResizeKit::trackedControls() const {
-    QList<QWidget*> controls = positionedControls(m_window);
+    QList<QWidget*> controls = resizekit::positionedControls(m_window);
     controls.removeIf([this](const QWidget* control) { return m_noResizeList.contains(nameOf(*control)); });
     return controls;
 }
@@ -303,28 +307,26 @@ TResizeKit::Record* TResizeKit::recordOf(const QWidget* control) {
     return nullptr;
 }
 
-AvailableArea TResizeKit::availableArea(const Screen& screen) const {
-    return availableAreaOnScreen(screen.geometry, screen.freeArea, m_validTaskbar);
+resizekit::AvailableArea TResizeKit::availableArea(const Screen& screen) const {
+    return resizekit::availableAreaOnScreen(screen.geometry, screen.freeArea, m_validTaskbar);
 }
 
-Rect TResizeKit::outerRect(const Screen& screen) const {
+resizekit::Rect TResizeKit::outerRect(const Screen& screen) const {
     const QRect frame = m_window->frameGeometry();
-    const Rect desktop = rectOf(frame);
+    const resizekit::Rect desktop = rectOf(frame);
     return {desktop.left - screen.geometry.left, desktop.top - screen.geometry.top,
             desktop.right - screen.geometry.left, desktop.bottom - screen.geometry.top};
 }
 
-QSize TResizeKit::clientSizeFor(Size outer) const {
+QSize TResizeKit::clientSizeFor(resizekit::Size outer) const {
     const QSize frame = m_window->frameGeometry().size() - m_window->size();
     return (QSize(outer.width, outer.height) - frame).expandedTo(QSize(0, 0));
 }
 
-void TResizeKit::moveWindow(Point topLeft, Size outer, const Screen& screen) {
+void TResizeKit::moveWindow(resizekit::Point topLeft, resizekit::Size outer, const Screen& screen) {
     const QSize client = clientSizeFor(outer);
-    if (m_fixedSize)
-        m_window->setFixedSize(client);
-    else
-        m_window->resize(client);
+    if (m_fixedSize) m_window->setFixedSize(client);
+    else m_window->resize(client);
     m_window->move(screen.geometry.left + topLeft.x, screen.geometry.top + topLeft.y);
 }
 

@@ -1,6 +1,6 @@
-#include "TextTableModel.h"
+#include "controls/TextTableModel.h"
 
-namespace termora::reference {
+namespace termora {
 
 TextTableModel::TextTableModel(QStringList headers, QObject* parent)
     : QAbstractTableModel(parent), m_headers(std::move(headers)) {}
@@ -37,4 +37,4 @@ void TextTableModel::rewriteColumn(int column, const std::function<QString(const
     emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column), {Qt::DisplayRole});
 }
 
-}  // namespace termora::reference
+}  // namespace termora

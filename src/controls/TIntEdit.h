@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace termora {
+
 class TIntEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(qint64 Value READ Value WRITE setValue USER true)
@@ -35,3 +37,5 @@ protected:
 private:
     bool m_autoSelect = true;
 };
+
+}  // namespace termora

@@ -10,7 +10,9 @@
 
 namespace Ui {
 class TfrmDonate;
-}
+}  // namespace Ui
+
+namespace termora {
 
 class TfrmDonate : public QDialog {
     Q_OBJECT
@@ -28,14 +30,21 @@ public:
     void done(int result) override;
 
 public slots:
+    // Showing: the help keyword into the texts, the start-up switch into
+    // the check box.
     void FormShow();
+    // Closing: the check box back into the start-up switch.
     void FormClose();
 
 private slots:
+    // The share images, "Donate", the fan-page button and the wallet link:
+    // each opens the address in the clicked control's help keyword.
     void imgPaypalClick();
     void Button2Click();
     void BClick();
+    // The Bitcoin image: an input box showing the donation address.
     void Image4Click();
+    // "Close": closes the window.
     void Button1Click();
 
 protected:
@@ -46,3 +55,5 @@ private:
     QString m_helpKeyword;
     int m_tag = 0;
 };
+
+}  // namespace termora

@@ -1,6 +1,6 @@
 #pragma once
-// A read-only table of texts with column headers: the model behind the code
-// grids and the extension list.
+// A read-only table of texts with column headers: the model behind the
+// page grids (TextGrid.h) and the extension list.
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace termora::reference {
+namespace termora {
 
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -31,4 +31,4 @@ private:
     QList<QStringList> m_rows;
 };
 
-}  // namespace termora::reference
+}  // namespace termora

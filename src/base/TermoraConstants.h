@@ -2,6 +2,8 @@
 // Termora's own addresses, numbers and accounts in one place. The hosts are
 // placeholders until real ones exist; account keys are empty on purpose.
 
+#include "base/generated/TermoraVersion.h"  // kVersion, the project version
+
 namespace termora::constants {
 
 // This program's number within its maker's family of programs: it names the
@@ -9,7 +11,6 @@ namespace termora::constants {
 inline constexpr const char* kProductNumber = "16";
 
 inline constexpr const char* kProgramName = "Termora";
-inline constexpr const char* kVersion = "2026.12";
 
 inline constexpr const char* kHomePage = "https://termora.example/";
 // The maker's web address as the status bar shows it.
