@@ -157,6 +157,9 @@ void TSAFrm::hidePageTabs() {
     QTabWidget* pages = ui->PageControl1;
     for (int i = 0; i < pages->count(); ++i) showPageTab(i, false);
     pages->tabBar()->hide();
+    // Hiding the tab of the page in front hides that page as well; it stays
+    // in front, shown, until another page is brought there.
+    if (QWidget* front = pages->currentWidget()) front->show();
 }
 
 void TSAFrm::showPageTab(int index, bool shown) {
@@ -173,6 +176,12 @@ void TSAFrm::setNavigationCaption(QAbstractButton* button, const QString& captio
 void TSAFrm::showPage(const QString& pageName) {
     if (auto* page = ui->PageControl1->findChild<QWidget*>(pageName)) ui->PageControl1->setCurrentWidget(page);
     if (pageName == ui->shtContrib->objectName()) m_contributors->loadContributors();
+}
+
+void TSAFrm::lookUp(const QString& term) {
+    ui->spdFreeware->setChecked(true);
+    spdFreewareClick(ui->spdFreeware);
+    m_dictionary->lookUp(term);
 }
 
 void TSAFrm::spdFreewareClick(QAbstractButton* sender) {

@@ -52,6 +52,8 @@ public slots:
     void Timer1Timer();
     // Brings a page to the front without touching the navigation buttons.
     void showPage(const QString& pageName);
+    // Looks the term up as if typed into the search box, with the dictionary page in front.
+    void lookUp(const QString& term);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -134,6 +134,17 @@ void DictionaryPage::setSearchText(const QString& text) {
     ui->Find->setText(text);
 }
 
+void DictionaryPage::lookUp(const QString& term) {
+    // With Auto Search on, a new text requests the run itself.
+    const int pending = pendingSearches();
+    setSearchText(term);
+    if (pendingSearches() == pending) CariClick();
+}
+
+QString DictionaryPage::searchText() const { return ui->Find->text(); }
+
+QString DictionaryPage::shownCounter() const { return ui->NI->text(); }
+
 void DictionaryPage::focusSearchBox() { ui->Find->setFocus(); }
 
 void DictionaryPage::offerExportTables(const QStringList& tables) {

@@ -38,6 +38,12 @@ public:
     // Puts a text into the search box as typing it would (with Auto Search
     // a search follows); the same text again changes nothing.
     void setSearchText(const QString& text);
+    // Puts the term into the search box and requests one run for it, with
+    // or without Auto Search: a look-up from outside the window.
+    void lookUp(const QString& term);
+    // What the page shows: the search box's text and the counter "[ n ]".
+    QString searchText() const;
+    QString shownCounter() const;
     // Gives the search box the keyboard focus.
     void focusSearchBox();
 

@@ -6,7 +6,8 @@
 # driver (termora-installed-check) as an unprivileged user. Then checks that
 # the pages filled, the user's files went to the user's folders, nothing was
 # written into the prefix, and the planted files were neither read nor
-# changed. Run as root it drops to the user nobody (setpriv or runuser).
+# changed. Last it starts termora with a term twice: the second start hands
+# its term to the first window and ends. Run as root it drops to the user nobody (setpriv or runuser).
 # Usage: check_installed.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -102,10 +103,15 @@ echo 'not a library' > "$startdir/libstdc++.so.6"
 cp "$startdir/libstdc++.so.6" "$startdir/libQt6Core.so.6"
 chmod -R a+rX "$startdir"
 
-as_user() {
-  (cd "$startdir" && "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" TMPDIR="$shared" LANG=C.UTF-8 \
+# as_user_in HOME COMMAND...: the command as the user with that home; it
+# replaces the subshell, so $! of a background run is the program's own.
+as_user_in() {
+  local user_home=$1
+  shift
+  (cd "$startdir" && exec "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$user_home" TMPDIR="$shared" LANG=C.UTF-8 \
     QT_QPA_PLATFORM=offscreen "$@")
 }
+as_user() { as_user_in "$home" "$@"; }
 
 # --- the installed programs ---------------------------------------------------
 say "termora-lookup ram"
@@ -133,8 +139,47 @@ if ! as_user env TERMORA_INSTALLED_CHECK=1 "$prefix/bin/termora-installed-check"
 fi
 grep -v '^QStandardPaths: ' "$work/driver.log" | grep -v '^Config: ' | sed 's/^/installed-check:   /'
 
-# --- what was written, and where --------------------------------------------
 private=$shared/termora-$uid
+
+say "termora ram, then termora atm as a second start (a home without the donation window)"
+grep -qx 'Exec=termora --selection' "$prefix/share/applications/termora.desktop" ||
+  fail "the desktop entry has no action that looks up the selected text"
+lookup_home=$work/lookup-home
+mkdir -p "$lookup_home/.config/Velmont"
+printf '[Software]\nVelmont\\Support\\16=0\n' > "$lookup_home/.config/Velmont/registry.ini"
+chown -R "$uid:$gid" "$lookup_home"
+# What the running Termora's window shows: the search box and the counter.
+shown() {
+  as_user_in "$lookup_home" python3 -c '
+import json, socket, sys
+connection = socket.socket(socket.AF_UNIX)
+connection.settimeout(2)
+connection.connect(sys.argv[1])
+connection.sendall(b"{\"request\":\"status\"}\n")
+answer = json.loads(connection.makefile().readline())
+print(answer["find"] + " " + answer["counter"])' "$private/instance.socket" 2> /dev/null
+}
+shows_searched() {
+  for _ in $(seq 150); do
+    shown | grep -q "^$1 \[ 1 / [0-9]* \]$" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+as_user_in "$lookup_home" "$prefix/bin/termora" ram > "$work/first.log" 2>&1 &
+first=$!
+shows_searched ram || { cat "$work/first.log"; fail "the first start does not show ram looked up: $(shown)"; }
+started=$(date +%s%N)
+status=0
+as_user_in "$lookup_home" "$prefix/bin/termora" atm 2> "$work/second.log" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/second.log"; fail "the second start ended with $status"; }
+ended=$(date +%s%N)
+shows_searched atm || fail "the second start's atm was not looked up in the first window: $(shown)"
+say "  the second start ended with 0 after $(((ended - started) / 1000000)) ms; the first window shows $(shown)"
+kill "$first"
+wait "$first" 2> /dev/null || true
+
+# --- what was written, and where --------------------------------------------
 [ "$(stat -c '%F %a %u' "$private")" = "directory 700 $uid" ] ||
   fail "the private temporary folder is $(stat -c '%F %a %u' "$private")"
 for name in more.txt Contributor.txt update.ini; do
