@@ -4,6 +4,7 @@
 
 #include "store/AcronymStore.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -16,7 +17,8 @@ termora::DictionaryPage& page() {
     // Never destroyed: a widget must not outlive the application object,
     // which main destroys before the static objects.
     static auto* const instance = [] {
-        auto* created = new termora::DictionaryPage(termora::AcronymStore::builtIn());
+        static const termora::DictionarySource source(termora::AcronymStore::builtIn());
+        auto* created = new termora::DictionaryPage(source);
         created->show();
         return created;
     }();

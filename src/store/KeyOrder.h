@@ -12,4 +12,8 @@ int compareKeys(std::string_view a, std::string_view b);
 
 inline bool keyLess(std::string_view a, std::string_view b) { return compareKeys(a, b) < 0; }
 
+// The same order without the tie-break: zero for keys equal ignoring case,
+// which therefore stand next to each other in the key order.
+int compareKeysIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace termora

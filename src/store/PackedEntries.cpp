@@ -15,7 +15,40 @@ std::uint32_t offset(const std::string& bytes) {
     return static_cast<std::uint32_t>(bytes.size());
 }
 
+// The stretch of the key order whose keys, cut to the length of text when
+// cut is set, equal text ignoring case.
+std::span<const RecordNumber> keyOrderStretch(const PackedEntries& entries, std::string_view text, bool cut) {
+    const auto keyOf = [&](RecordNumber r) {
+        const std::string_view key = entries.key(r);
+        return cut ? key.substr(0, text.size()) : key;
+    };
+    const auto before = [&](RecordNumber r, std::string_view t) { return compareKeysIgnoringCase(keyOf(r), t) < 0; };
+    const auto after = [&](std::string_view t, RecordNumber r) { return compareKeysIgnoringCase(t, keyOf(r)) < 0; };
+    const auto first = std::lower_bound(entries.keyOrder.begin(), entries.keyOrder.end(), text, before);
+    const auto last = std::upper_bound(first, entries.keyOrder.end(), text, after);
+    return {first, last};
+}
+
 }  // namespace
+
+std::span<const RecordNumber> recordsWithKey(const PackedEntries& entries, std::string_view key) {
+    return keyOrderStretch(entries, key, false);
+}
+
+std::span<const RecordNumber> recordsWithKeyPrefix(const PackedEntries& entries, std::string_view prefix) {
+    return keyOrderStretch(entries, prefix, true);
+}
+
+std::optional<RecordNumber> firstRecordWithKey(const PackedEntries& entries, std::string_view key) {
+    const auto table = static_cast<std::size_t>(bucketOfKey(key));
+    const RecordNumber first = entries.tableStarts[table];
+    const RecordNumber end = entries.tableStarts[table + 1];
+    RecordNumber found = end;
+    for (const RecordNumber r : recordsWithKey(entries, key)) {
+        if (r >= first && r < found) found = r;
+    }
+    return found == end ? std::nullopt : std::optional<RecordNumber>(found);
+}
 
 PackedEntrySet::PackedEntrySet(const std::array<std::span<const TSL>, kLetterBucketCount>& tables) {
     std::vector<const TSL*> records;

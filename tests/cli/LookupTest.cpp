@@ -82,19 +82,25 @@ std::string through(std::size_t capacity, const std::function<void(OutputBuffer&
     return text;
 }
 
-// What printHits writes, with the fixture's lines.
-std::string printed(OutputForm form, const std::vector<RecordNumber>& hits, std::size_t capacity = 16 * 1024) {
-    const PackedEntries& entries = fixture::store().entries();
-    const ShownLineSet shown(entries);
-    return through(capacity, [&](OutputBuffer& out) { printHits(LookupData{entries, shown.shown()}, form, hits, out); });
+// The fixture with its lines, and the user's entries beside it when given.
+LookupData fixtureData(const OwnEntries* own = nullptr) {
+    static const ShownLineSet shown(fixture::store().entries());
+    return LookupData{fixture::store().entries(), shown.shown(), own};
 }
 
-std::vector<RecordNumber> look(const char* term, SearchMethod method, bool same, int length = 0) {
+// What printHits writes.
+std::string printed(OutputForm form, const std::vector<DictionaryHit>& hits, std::size_t capacity = 16 * 1024,
+                    const LookupData& data = fixtureData()) {
+    return through(capacity, [&](OutputBuffer& out) { printHits(data, form, hits, out); });
+}
+
+std::vector<DictionaryHit> look(const char* term, SearchMethod method, bool same, int length = 0,
+                                const LookupData& data = fixtureData()) {
     LookupOptions options;
     options.method = method;
     options.sameLength = same;
     options.length = length;
-    return lookUp(fixture::store().entries(), options, term);
+    return lookUp(data, options, term);
 }
 
 TEST(LookupPrint, EveryFormOfTheHitsInKeyOrder) {

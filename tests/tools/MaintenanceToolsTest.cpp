@@ -11,6 +11,7 @@
 #include "tools/MaintenanceTools.h"
 #include "tools/RecordExport.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 #include "views/ResultGridModel.h"
 #include "views/ResultListModel.h"
 
@@ -38,6 +39,7 @@ class MaintenanceToolsTest : public QObject {
 
 private:
     QTemporaryDir m_home;
+    termora::DictionarySource m_source{termora::fixture::store()};
     std::unique_ptr<DictionaryPage> m_page;
     MaintenanceTools* m_tools = nullptr;
 
@@ -49,8 +51,8 @@ private slots:
         qputenv("HOME", m_home.path().toLocal8Bit());
     }
     void init() {
-        m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
-        m_tools = new MaintenanceTools(*m_page, termora::fixture::store());
+        m_page = std::make_unique<DictionaryPage>(m_source);
+        m_tools = new MaintenanceTools(*m_page, m_source);
         QFile::remove(newTxt());
         QDir(newTxt()).removeRecursively();
         QFile::remove(termora::tools::exportPath());
@@ -80,7 +82,8 @@ private slots:
     }
 
     void fullListingOverTheRealDictionary() {
-        DictionaryPage page(termora::AcronymStore::builtIn());
+        const termora::DictionarySource builtIn(termora::AcronymStore::builtIn());
+        DictionaryPage page(builtIn);
         const DictionaryControls ui(page);
         const int all = termora::AcronymStore::builtIn().recordCount();
         ui.Find->setText("27041995");

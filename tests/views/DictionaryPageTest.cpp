@@ -6,6 +6,7 @@
 #include "common/ItemViewInput.h"
 #include "common/ScriptedDialogs.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 #include "views/ResultGridModel.h"
 #include "views/ResultListModel.h"
 
@@ -72,6 +73,7 @@ class DictionaryPageTest : public QObject {
     Q_OBJECT
 
 private:
+    termora::DictionarySource m_source{termora::fixture::store()};
     std::unique_ptr<DictionaryPage> m_page;
     std::optional<termora::testing::DictionaryControls> ui;
 
@@ -120,7 +122,7 @@ private:
 
 private slots:
     void init() {
-        m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
+        m_page = std::make_unique<DictionaryPage>(m_source);
         ui.emplace(*m_page);
         m_page->show();
         m_page->activateWindow();
