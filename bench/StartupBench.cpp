@@ -1,16 +1,23 @@
 // Start-up to the shown main window, and resident memory afterwards. Run it
 // under `time` (or hyperfine) for the whole process including loading.
+// With a number of lines (startup_bench 100000) the user has a generated
+// dictionary file of that many lines (GeneratedUserEntries.h).
 
+#include "common/GeneratedUserEntries.h"
 #include "app/TermoraApplication.h"
 #include "app/TSAFrm.h"
 #include "base/TermoraConstants.h"
 #include "platform/Registry.h"
+#include "platform/UserDataFolder.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -30,6 +37,12 @@ int main(int argc, char** argv) {
     // donation window would open first and wait for a click.
     termora::registry::WriteUserRegString(QString::fromLatin1(termora::constants::kSupportRegistryKey),
                                           QString::fromLatin1(termora::constants::kProductNumber), QStringLiteral("0"));
+    if (argc > 1) {
+        const std::string folder = termora::paths::userDataFolder() + "dictionaries";
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder + "/generated.tsv", std::ios::binary)
+            << termora::bench::generatedUserEntries(std::atoi(argv[1]));
+    }
     QElapsedTimer clock;
     clock.start();
     termora::TermoraApplication app(argc, argv);

@@ -132,7 +132,8 @@ std::vector<std::string> describeBadLines(const std::vector<BadLine>& badLines, 
     }
     if (badLines.size() > most) {
         const std::size_t more = badLines.size() - most;
-        lines.push_back("and " + std::to_string(more) + (more == 1 ? " more line" : " more lines"));
+        lines.push_back("and " + std::to_string(more) + (more == 1 ? " more line" : " more lines") +
+                        " that could not be loaded");
     }
     return lines;
 }
