@@ -1,11 +1,13 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
 #include "common/DictionaryControls.h"
+#include "common/DictionaryInput.h"
 #include "common/FixtureStore.h"
 #include "common/HangGuard.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestFiles.h"
 #include "platform/TextFile.h"
+#include "platform/UserDataFolder.h"
 #include "platform/UserError.h"
 #include "store/AcronymStore.h"
 #include "tools/MaintenanceTools.h"
@@ -22,6 +24,7 @@
 #include <QtTest>
 
 using termora::DictionaryPage;
+using termora::DictionarySource;
 using termora::MaintenanceTools;
 using termora::testing::DictionaryControls;
 
@@ -169,6 +172,38 @@ private slots:
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
         QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
         QCOMPARE(termora::testing::readFile(newTxt()), after);
+    }
+
+    // An entry typed into the dialogs is found by the next search, in this
+    // page and in any other over the same dictionary; one the dictionary
+    // cannot take is kept in the file and named with its line.
+    void anAddedEntryIsFoundByTheNextSearch() {
+        DictionarySource source(termora::fixture::store(), termora::paths::userDataFolder());
+        DictionaryPage page(source);
+        MaintenanceTools tools(page, source);
+        DictionaryPage otherWindowsPage(source);
+        const DictionaryControls ui(page);
+        termora::testing::typeSearch(ui, "zzq");
+        QCOMPARE(termora::testing::listedKeys(ui), QStringList{});
+
+        termora::testing::DialogScript dialogs;
+        dialogs.inputAnswers << "ZZQ" << "Zed's Queue" << "ram" << "Rapid Access Mine" << "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                             << "Alphabet";
+        for (int entry = 0; entry < 3; ++entry) rightClick(ui.Label3);
+        termora::testing::typeSearch(ui, "zzq");
+        QCOMPARE(termora::testing::listedKeys(ui), QStringList{"ZZQ"});
+        QCOMPARE(ui.Kep->toPlainText(), QString("Zed's Queue"));
+        termora::testing::typeSearch(ui, "ram");
+        QCOMPARE(ui.Kep->toPlainText(), QString("<1> Random Access Memory \n<2> Rapid Access Mine"));
+        const DictionaryControls other(otherWindowsPage);
+        termora::testing::typeSearch(other, "zzq");
+        QCOMPARE(termora::testing::listedKeys(other), QStringList{"ZZQ"});
+
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, "The entry was added to New.txt, but it cannot be looked up:\r" + newTxt() +
+                                               ", line 3: key \"ABCDEFGHIJKLMNOPQRSTUVWXYZ\": key has more than 19 "
+                                               "characters after stripping");
+        QVERIFY(termora::testing::readFile(newTxt()).endsWith("(S:'ABCDEFGHIJKLMNOPQRSTUVWXYZ';L:'Alphabet'),\r\n"));
     }
 
     void entriesLiveInTheUsersDataFolder() {
