@@ -92,8 +92,11 @@ std::span<const RecordNumber> recordsWithKey(const PackedEntries& entries, std::
 std::span<const RecordNumber> recordsWithKeyPrefix(const PackedEntries& entries, std::string_view prefix);
 
 // The key lookup: the first record, in table order, of the key's table whose
-// key equals key ignoring case; nothing when there is none.
+// key equals key ignoring case; nothing when there is none. The same of the
+// records found already for the key (recordsWithKey).
 std::optional<RecordNumber> firstRecordWithKey(const PackedEntries& entries, std::string_view key);
+std::optional<RecordNumber> firstInTableOf(const PackedEntries& entries, std::string_view key,
+                                           std::span<const RecordNumber> records);
 
 // A packed set made at run time from tables of records; it owns its bytes
 // and is neither copied nor moved, since its view points into them.

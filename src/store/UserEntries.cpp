@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace termora {
 namespace {
@@ -17,7 +18,7 @@ constexpr std::size_t kQuotedKeyLength = 40;
 
 std::string_view withoutBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos) return text.substr(text.size());
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -33,20 +34,29 @@ std::string hexByte(char c) {
     return text;
 }
 
-// Converts a piece of a KEY<TAB>MEANING line to Windows-1252; why it
-// cannot be, or nothing.
-std::optional<std::string> convertUtf8(std::string_view piece, std::string& bytes) {
-    const cp1252::Conversion converted = cp1252::fromUtf8(piece);
-    if (converted.invalidUtf8) return "not valid UTF-8 (byte " + hexByte(converted.offending[0]) + ")";
-    if (!converted.ok) {
-        return "the character \"" + converted.offending + "\" is not in the dictionary's code page (Windows-1252)";
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string_view viewOf(std::span<char> bytes) { return {bytes.data(), bytes.size()}; }
+
+// Turns a piece of a KEY<TAB>MEANING line from UTF-8 into Windows-1252 in
+// place, never longer; why it cannot be, or nothing.
+std::optional<std::string> convertUtf8(std::span<char>& piece) {
+    if (!isAscii(viewOf(piece))) {
+        const cp1252::Conversion converted = cp1252::fromUtf8(viewOf(piece));
+        if (converted.invalidUtf8) return "not valid UTF-8 (byte " + hexByte(converted.offending[0]) + ")";
+        if (!converted.ok) {
+            return "the character \"" + converted.offending + "\" is not in the dictionary's code page (Windows-1252)";
+        }
+        std::copy(converted.bytes.begin(), converted.bytes.end(), piece.begin());
+        piece = piece.first(converted.bytes.size());
     }
     // Only the record lines may hold the placeholder byte, as the export
     // writes it; typed text holds no control character.
-    if (converted.bytes.find(TSL::kApostrophePlaceholder) != std::string::npos) {
+    if (viewOf(piece).find(TSL::kApostrophePlaceholder) != std::string_view::npos) {
         return "holds the control character " + hexByte(TSL::kApostrophePlaceholder);
     }
-    bytes = converted.bytes;
     return std::nullopt;
 }
 
@@ -60,67 +70,98 @@ bool holdsMarker(std::string_view text) {
     return false;
 }
 
-// The meanings of an expansion, or why one cannot be stored.
-ParsedLine meaningsOf(std::string key, std::string_view expansion) {
-    if (expansion.empty()) return {std::nullopt, quotedKey(key) + " has no meaning"};
-    UserEntry entry{std::move(key), {}};
-    for (const std::string_view piece : splitMeanings(expansion)) {
-        const std::string_view meaning = withoutBlanks(piece);
-        if (meaning.empty()) return {std::nullopt, "an empty meaning"};
-        if (const auto violation = expansionRuleViolation(meaning)) return {std::nullopt, *violation};
-        if (holdsMarker(meaning)) return {std::nullopt, "a meaning holds a marker \"<n>\" that does not open it"};
-        entry.meanings.emplace_back(meaning);
+// Why a meaning cannot be stored, or nothing.
+std::optional<std::string> meaningProblem(std::string_view meaning) {
+    if (meaning.empty()) return "an empty meaning";
+    if (auto violation = expansionRuleViolation(meaning)) return violation;
+    if (holdsMarker(meaning)) return "a meaning holds a marker \"<n>\" that does not open it";
+    return std::nullopt;
+}
+
+// The key and expansion of a line, viewing it, or why the line has neither
+// form.
+std::optional<std::string> piecesOf(std::span<char> line, std::span<char>& key, std::span<char>& expansion) {
+    const std::string_view text = viewOf(line);
+    if (const auto record = parseRecordLine(text)) {
+        key = line.subspan(std::size_t(record->key.data() - text.data()), record->key.size());
+        expansion = line.subspan(std::size_t(record->expansion.data() - text.data()), record->expansion.size());
+        return std::nullopt;
     }
-    return {std::move(entry), {}};
+    const std::size_t tab = text.find('\t');
+    if (tab == std::string_view::npos) return "neither a record line (S:'KEY';L:'EXPANSION'), nor KEY<TAB>MEANING";
+    if (text.find('\t', tab + 1) != std::string_view::npos) return "more than one tab";
+    key = line.first(tab);
+    expansion = line.subspan(tab + 1);
+    if (auto problem = convertUtf8(key)) return problem;
+    return convertUtf8(expansion);
+}
+
+// The length of the line at the start of bytes, and of the break after it.
+std::pair<std::size_t, std::size_t> lineAt(std::string_view bytes) {
+    const auto end = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const auto length = static_cast<std::size_t>(end - bytes.begin());
+    if (end == bytes.end()) return {length, 0};
+    return {length, bytes.substr(length).starts_with("\r\n") ? 2 : 1};
 }
 
 }  // namespace
 
-ParsedLine parseUserLine(std::string_view line) {
-    line = withoutBlanks(line);
-    std::string key;
-    std::string expansion;
-    if (const auto record = parseRecordLine(line)) {
-        key = record->key;
-        expansion = record->expansion;
-    } else {
-        const std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) {
-            return {std::nullopt, "neither a record line (S:'KEY';L:'EXPANSION'), nor KEY<TAB>MEANING"};
-        }
-        if (line.find('\t', tab + 1) != std::string_view::npos) return {std::nullopt, "more than one tab"};
-        if (auto problem = convertUtf8(line.substr(0, tab), key)) return {std::nullopt, std::move(*problem)};
-        if (auto problem = convertUtf8(line.substr(tab + 1), expansion)) return {std::nullopt, std::move(*problem)};
-    }
+ParsedLine parseUserLine(std::span<char> line) {
+    const std::string_view trimmed = withoutBlanks(viewOf(line));
+    line = line.subspan(std::size_t(trimmed.data() - line.data()), trimmed.size());
+    std::span<char> keyBytes;
+    std::span<char> expansionBytes;
+    if (auto problem = piecesOf(line, keyBytes, expansionBytes)) return {std::nullopt, std::move(*problem)};
     // The files hold apostrophes as typed (or, copied from an export, as
     // the placeholder); the dictionary keeps them as the placeholder.
-    std::replace(expansion.begin(), expansion.end(), '\'', TSL::kApostrophePlaceholder);
-    key = withoutBlanks(key);
+    std::replace(expansionBytes.begin(), expansionBytes.end(), '\'', TSL::kApostrophePlaceholder);
+    const std::string_view key = withoutBlanks(viewOf(keyBytes));
+    const std::string_view expansion = withoutBlanks(viewOf(expansionBytes));
     if (const auto violation = keyRuleViolation(key)) return {std::nullopt, quotedKey(key) + ": " + *violation};
-    return meaningsOf(std::move(key), withoutBlanks(expansion));
+    if (expansion.empty()) return {std::nullopt, quotedKey(key) + " has no meaning"};
+    if (!opensWithMarker(expansion)) {
+        if (auto problem = meaningProblem(expansion)) return {std::nullopt, std::move(*problem)};
+    } else {
+        std::vector<std::string_view> meanings;
+        appendMeanings(expansion, meanings);
+        for (const std::string_view meaning : meanings) {
+            if (auto problem = meaningProblem(meaning)) return {std::nullopt, std::move(*problem)};
+        }
+    }
+    return {UserEntry{key, expansion}, {}};
 }
 
-void addUserFile(UserEntries& into, const std::string& file, std::string_view bytes) {
-    if (bytes.find('\0') != std::string_view::npos) {
+void addUserFile(UserEntries& into, const std::string& file, std::string bytes) {
+    if (bytes.find('\0') != std::string::npos) {
         into.badLines.push_back({file, 0, "not a text file (it holds zero bytes)"});
         return;
     }
-    if (datafile::startsWithByteOrderMark(bytes)) bytes.remove_prefix(3);
+    std::string& text = into.texts.emplace_back(std::move(bytes));
+    std::span<char> rest(text);
+    if (datafile::startsWithByteOrderMark(text)) rest = rest.subspan(3);
+    into.entries.reserve(into.entries.size() + static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
     int number = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
-        const std::string_view line = bytes.substr(0, end);
-        const std::size_t breakLength = bytes.substr(end).starts_with("\r\n") ? 2 : end < bytes.size() ? 1 : 0;
-        bytes.remove_prefix(end + breakLength);
+    while (!rest.empty()) {
+        const auto [length, breakLength] = lineAt(viewOf(rest));
+        const std::span<char> line = rest.first(length);
+        rest = rest.subspan(length + breakLength);
         ++number;
-        if (withoutBlanks(line).empty()) continue;
+        if (withoutBlanks(viewOf(line)).empty()) continue;
         ParsedLine parsed = parseUserLine(line);
         if (parsed.entry) {
-            into.entries.push_back(std::move(*parsed.entry));
+            into.entries.push_back(*parsed.entry);
         } else {
             into.badLines.push_back({file, number, std::move(parsed.problem)});
         }
     }
+}
+
+void appendMeanings(std::string_view expansion, std::vector<std::string_view>& meanings) {
+    if (!opensWithMarker(expansion)) {
+        meanings.push_back(withoutBlanks(expansion));
+        return;
+    }
+    for (const std::string_view piece : splitMeanings(expansion)) meanings.push_back(withoutBlanks(piece));
 }
 
 std::vector<std::string> describeBadLines(const std::vector<BadLine>& badLines, std::size_t most) {

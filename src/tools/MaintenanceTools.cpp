@@ -61,7 +61,8 @@ void MaintenanceTools::Label3ContextPopup() {
     if (!adding) return;
     // The line is kept as typed; one the dictionary cannot take is named
     // now, as it would be at the next start.
-    const ParsedLine parsed = parseUserLine(std::string_view(lines.last().constData(), std::size_t(lines.last().size())));
+    std::string line = lines.last().toStdString();
+    const ParsedLine parsed = parseUserLine(line);
     if (!parsed.entry) {
         const BadLine bad{path.toStdString(), int(lines.size()), parsed.problem};
         dialogs().message(&m_page,

@@ -136,8 +136,8 @@ TEST(LookupPrint, EveryFormOfTheHitsInKeyOrder) {
 // meanings once, in its place, and the user's own keys among the others, in
 // every form and with the length filter.
 TEST(LookupPrint, TheUsersEntriesInTheirPlaces) {
-    const std::vector<UserEntry> user = {{"ram", {"Rapid Access Mine"}}, {"RAMZ", {"Random Zoo"}},
-                                         {"RAMZES", {"<1> a <2> b"}}, {"ZZQ", {"Zed's"}}};
+    const std::vector<UserEntry> user = {{"ram", "Rapid Access Mine"}, {"RAMZ", "Random Zoo"},
+                                         {"RAMZES", "<1> a <2> b"}, {"ZZQ", "Zed\x02s"}};
     const OwnEntries own(fixture::store().entries(), user);
     const LookupData data = fixtureData(&own);
     const auto ram = look("ram", SearchMethod::Exact, true, 0, data);

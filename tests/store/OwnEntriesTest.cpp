@@ -15,7 +15,6 @@ namespace {
 
 const PackedEntries& builtIn() { return fixture::store().entries(); }
 
-UserEntry entry(std::string key, std::vector<std::string> meanings) { return UserEntry{std::move(key), std::move(meanings)}; }
 
 // The user's set as key -> expansion, and where the user's meanings begin.
 struct Shown {
@@ -36,12 +35,12 @@ std::map<std::string, Shown> shownOf(const OwnEntries& own) {
 
 TEST(OwnEntries, BuiltInMeaningsFirstThenTheUsersNumberedOn) {
     const std::vector<UserEntry> user = {
-        entry("ram", {"Rapid Access Mine"}),                        // one built-in meaning, no marker
-        entry("ASAP", {"Another Service", "And Some"}),             // three numbered ones
-        entry("ZZQ", {"Zed"}),                                      // a key of the user's own
-        entry("zzq", {"Zed Again"}),                                // the same key, another case
-        entry("RAM", {"Random Apple Memory", "rapid access mine"}), // the second repeats one
-        entry("XY", {"one", "two"}),
+        {"ram", "Rapid Access Mine"},                              // one built-in meaning, no marker
+        {"ASAP", "<1> Another Service <2> And Some"},              // three numbered ones
+        {"ZZQ", "Zed"},                                            // a key of the user's own
+        {"zzq", "Zed Again"},                                      // the same key, another case
+        {"RAM", "<1> Random Apple Memory <2> rapid access mine"},  // the second repeats one
+        {"XY", "<1> one <2> two"},
     };
     const OwnEntries own(builtIn(), user);
     const std::map<std::string, Shown> expected = {
@@ -62,7 +61,7 @@ TEST(OwnEntries, BuiltInMeaningsFirstThenTheUsersNumberedOn) {
 }
 
 TEST(OwnEntries, OneMeaningOfTheUsersOwnHasNoMarker) {
-    const OwnEntries own(builtIn(), std::vector<UserEntry>{entry("ZZQ", {"Zed"})});
+    const OwnEntries own(builtIn(), std::vector<UserEntry>{{"ZZQ", "Zed"}});
     EXPECT_EQ(shownOf(own), (std::map<std::string, Shown>{{"ZZQ", {"Zed", 0, std::nullopt}}}));
 }
 
@@ -90,7 +89,7 @@ TEST(OwnEntries, AKeyJoinsTheEntryTheKeyLookupFinds) {
 }
 
 TEST(OwnEntries, MeaningsTheEntryHoldsAlreadyAddNothing) {
-    const std::vector<UserEntry> user = {entry("RAM", {"random access memory"}), entry("ZZQ", {"Zed", "ZED", "zed"})};
+    const std::vector<UserEntry> user = {{"RAM", "random access memory"}, {"ZZQ", "<1> Zed <2> ZED"}, {"zzq", "zed"}};
     const OwnEntries own(builtIn(), user);
     EXPECT_EQ(shownOf(own), (std::map<std::string, Shown>{{"ZZQ", {"Zed", 0, std::nullopt}}}));
     EXPECT_EQ(own.addedMeanings(), 1);
@@ -98,8 +97,10 @@ TEST(OwnEntries, MeaningsTheEntryHoldsAlreadyAddNothing) {
 }
 
 TEST(OwnEntries, MeaningsFollowTheLinesInOrder) {
+    std::vector<std::string> meanings;
+    for (int i = 1; i <= 12; ++i) meanings.push_back("m" + std::to_string(i));
     std::vector<UserEntry> user;
-    for (int i = 1; i <= 12; ++i) user.push_back(entry(i % 2 ? "XY" : "xy", {"m" + std::to_string(i)}));
+    for (int i = 0; i < 12; ++i) user.push_back({i % 2 ? "xy" : "XY", meanings[std::size_t(i)]});
     const OwnEntries own(builtIn(), user);
     ASSERT_EQ(own.entries().count(), 1u);
     EXPECT_EQ(own.entries().key(0), "XY");

@@ -13,6 +13,18 @@ namespace {
 
 using Meanings = std::vector<std::string>;
 
+// A line parsed from a copy of its text, which the entry views.
+ParsedLine parse(const char* text, std::string& line) {
+    line = text;
+    return parseUserLine(line);
+}
+
+Meanings meaningsOf(const UserEntry& entry) {
+    std::vector<std::string_view> meanings;
+    appendMeanings(entry.expansion, meanings);
+    return Meanings(meanings.begin(), meanings.end());
+}
+
 TEST(UserLine, BothFormsGiveKeyAndMeanings) {
     const struct {
         const char* line;
@@ -36,10 +48,11 @@ TEST(UserLine, BothFormsGiveKeyAndMeanings) {
         {"ABCDEFGHIJKLMNOPQRS [1]\tlong", "ABCDEFGHIJKLMNOPQRS [1]", {"long"}},
     };
     for (const auto& c : cases) {
-        const ParsedLine parsed = parseUserLine(c.line);
+        std::string line;
+        const ParsedLine parsed = parse(c.line, line);
         ASSERT_TRUE(parsed.entry) << c.line << ": " << parsed.problem;
         EXPECT_EQ(parsed.entry->key, c.key) << c.line;
-        EXPECT_EQ(parsed.entry->meanings, c.meanings) << c.line;
+        EXPECT_EQ(meaningsOf(*parsed.entry), c.meanings) << c.line;
     }
 }
 
@@ -71,7 +84,8 @@ TEST(UserLine, BadLinesSayWhy) {
         {"RAM\t<1> x <2>", "a meaning holds a marker \"<n>\" that does not open it"},
     };
     for (const auto& c : cases) {
-        const ParsedLine parsed = parseUserLine(c.line);
+        std::string line;
+        const ParsedLine parsed = parse(c.line, line);
         EXPECT_FALSE(parsed.entry) << c.line;
         EXPECT_EQ(parsed.problem, c.problem) << c.line;
     }
@@ -79,7 +93,7 @@ TEST(UserLine, BadLinesSayWhy) {
 
 std::vector<std::string> keysOf(const UserEntries& loaded) {
     std::vector<std::string> keys;
-    for (const UserEntry& entry : loaded.entries) keys.push_back(entry.key);
+    for (const UserEntry& entry : loaded.entries) keys.emplace_back(entry.key);
     return keys;
 }
 

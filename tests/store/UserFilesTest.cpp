@@ -44,7 +44,7 @@ protected:
 
 std::vector<std::string> keysOf(const UserEntries& loaded) {
     std::vector<std::string> keys;
-    for (const UserEntry& entry : loaded.entries) keys.push_back(entry.key);
+    for (const UserEntry& entry : loaded.entries) keys.emplace_back(entry.key);
     return keys;
 }
 
