@@ -2,6 +2,8 @@
 
 #include "store/UserFiles.h"
 
+#include <malloc.h>
+
 namespace termora {
 
 DictionarySource::DictionarySource(const AcronymStore& builtIn, QObject* parent)
@@ -21,9 +23,16 @@ void DictionarySource::reload() {
 std::vector<BadLine> DictionarySource::takeBadLines() { return std::exchange(m_badLines, {}); }
 
 std::vector<BadLine> DictionarySource::load() {
-    UserEntries user = userfiles::load(*m_userFolder);
-    m_current = std::make_shared<const Dictionary>(m_builtIn, user.entries);
-    return std::move(user.badLines);
+    std::vector<BadLine> badLines;
+    {
+        UserEntries user = userfiles::load(*m_userFolder);
+        m_current = std::make_shared<const Dictionary>(m_builtIn, user.entries);
+        badLines = std::move(user.badLines);
+    }
+    // The files' bytes and the work of packing them are gone: many small
+    // pieces the allocator would otherwise keep for the program's life.
+    ::malloc_trim(0);
+    return badLines;
 }
 
 }  // namespace termora
