@@ -8,7 +8,6 @@
 #include "app/TSAFrm.h"
 #include "base/TermoraConstants.h"
 #include "platform/Registry.h"
-#include "platform/UserDataFolder.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,8 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -37,12 +34,7 @@ int main(int argc, char** argv) {
     // donation window would open first and wait for a click.
     termora::registry::WriteUserRegString(QString::fromLatin1(termora::constants::kSupportRegistryKey),
                                           QString::fromLatin1(termora::constants::kProductNumber), QStringLiteral("0"));
-    if (argc > 1) {
-        const std::string folder = termora::paths::userDataFolder() + "dictionaries";
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder + "/generated.tsv", std::ios::binary)
-            << termora::bench::generatedUserEntries(std::atoi(argv[1]));
-    }
+    if (argc > 1) termora::bench::writeGeneratedUserEntries(std::atoi(argv[1]));
     QElapsedTimer clock;
     clock.start();
     termora::TermoraApplication app(argc, argv);

@@ -1,6 +1,10 @@
 #include "common/GeneratedUserEntries.h"
 
+#include "platform/UserDataFolder.h"
+
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string_view>
 
@@ -46,6 +50,13 @@ std::string generatedUserEntries(int lines) {
         }
     }
     return text;
+}
+
+std::string writeGeneratedUserEntries(int lines) {
+    const std::string folder = paths::userDataFolder();
+    std::filesystem::create_directories(folder + "dictionaries");
+    std::ofstream(folder + "dictionaries/generated.tsv", std::ios::binary) << generatedUserEntries(lines);
+    return folder;
 }
 
 }  // namespace termora::bench

@@ -11,4 +11,8 @@ namespace termora::bench {
 
 std::string generatedUserEntries(int lines);
 
+// Writes such a file into dictionaries/ of the user's data folder (of the
+// process's own environment) and returns that folder.
+std::string writeGeneratedUserEntries(int lines);
+
 }  // namespace termora::bench
