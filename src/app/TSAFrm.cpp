@@ -132,7 +132,9 @@ void TSAFrm::reportUnloadedLines() {
     if (badLines.empty()) return;
     QString text = QStringLiteral("Some lines of your own dictionary files could not be loaded; the other lines were "
                                   "loaded and the files were left as they are:\r");
-    for (const std::string& line : describeBadLines(badLines, kBadLinesShown)) text += QLatin1Char('\r') + QString::fromStdString(line);
+    for (const std::string& line : describeBadLines(badLines, kBadLinesShown)) {
+        text += QLatin1Char('\r') + QString::fromStdString(line);
+    }
     dialogs().message(this, text, Dialogs::Kind::Warning);
 }
 

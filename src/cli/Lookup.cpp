@@ -63,7 +63,8 @@ void printLines(const LookupData& data, bool keysOnly, const std::vector<Diction
 }  // namespace
 
 std::vector<DictionaryHit> lookUp(const LookupData& data, const LookupOptions& options, std::string_view term1252) {
-    std::vector<DictionaryHit> hits = findInKeyOrder(data.entries, data.own, term1252, options.method, options.sameLength);
+    std::vector<DictionaryHit> hits =
+        findInKeyOrder(data.entries, data.own, term1252, options.method, options.sameLength);
     if (options.length != 0) {
         std::erase_if(hits, [&](DictionaryHit hit) {
             return entriesOf(data, hit).strippedLength(hit.record) != options.length;

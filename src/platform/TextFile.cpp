@@ -114,8 +114,8 @@ QString notRegularFileReason() { return QStringLiteral("Not a regular file"); }
 
 QByteArray load(const QString& path, qint64 maxBytes) {
     std::string bytes;
-    const posixio::ReadOutcome outcome =
-        posixio::readRegularFile(QFile::encodeName(path).constData(), std::size_t(std::max<qint64>(maxBytes, 0)), bytes);
+    const std::size_t bound = std::size_t(std::max<qint64>(maxBytes, 0));
+    const posixio::ReadOutcome outcome = posixio::readRegularFile(QFile::encodeName(path).constData(), bound, bytes);
     if (outcome.notRegular) throw UserError(cannotOpenFileMessage(path, notRegularFileReason()));
     if (outcome.code != 0) throw UserError(cannotOpenFileMessage(path, systemReason(outcome.code)));
     return QByteArray::fromStdString(bytes);

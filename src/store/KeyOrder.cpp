@@ -35,7 +35,9 @@ int compareKeysIgnoringCase(std::string_view a, std::string_view b) {
 std::uint64_t keyOrderPrefix(std::string_view key) {
     const auto& fold = foldTable();
     std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i) prefix = (prefix << 8) | (i < key.size() ? fold[static_cast<unsigned char>(key[i])] : 0);
+    for (std::size_t i = 0; i < 8; ++i) {
+        prefix = (prefix << 8) | (i < key.size() ? fold[static_cast<unsigned char>(key[i])] : 0);
+    }
     return prefix;
 }
 

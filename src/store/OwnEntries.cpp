@@ -85,8 +85,9 @@ std::size_t keyOrderPosition(const PackedEntries& builtIn, std::string_view key,
         step *= 2;
     }
     const std::size_t high = std::min(low + step, order.size());
-    return static_cast<std::size_t>(std::partition_point(order.begin() + std::ptrdiff_t(low), order.begin() + std::ptrdiff_t(high), before) -
-                                    order.begin());
+    return static_cast<std::size_t>(
+        std::partition_point(order.begin() + std::ptrdiff_t(low), order.begin() + std::ptrdiff_t(high), before) -
+        order.begin());
 }
 
 // The built-in record a key joins, from where the key stands in the key order.
@@ -133,7 +134,8 @@ Merged mergeLines(const PackedEntries& builtIn, std::span<const UserEntry> lines
         for (end = begin + 1; end < sorted.size() && compare(sorted[begin], sorted[end]) == 0;) ++end;
         const std::string_view key = lines[sorted[begin].line].key;
         position = keyOrderPosition(builtIn, key, position);
-        for (std::size_t i = begin; i < end; ++i) runOfLine[sorted[i].line] = static_cast<std::uint32_t>(joinedByRun.size());
+        for (std::size_t i = begin; i < end; ++i)
+            runOfLine[sorted[i].line] = static_cast<std::uint32_t>(joinedByRun.size());
         joinedByRun.push_back(joinedAt(builtIn, key, position).value_or(kNone));
     }
 
@@ -164,7 +166,8 @@ void linesByEntry(const Merged& merged, std::vector<std::uint32_t>& starts, std:
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
     lines.resize(merged.entryOfLine.size());
     std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
-    for (std::uint32_t line = 0; line < merged.entryOfLine.size(); ++line) lines[next[merged.entryOfLine[line]]++] = line;
+    for (std::uint32_t line = 0; line < merged.entryOfLine.size(); ++line)
+        lines[next[merged.entryOfLine[line]]++] = line;
 }
 
 // Appends a numbered meaning to the text of an entry that begins at start.
@@ -179,8 +182,7 @@ std::optional<RecordNumber> builtInRecordFor(const PackedEntries& builtIn, std::
     return joinedAt(builtIn, key, keyOrderPosition(builtIn, key, 0));
 }
 
-OwnEntries::OwnEntries(const PackedEntries& builtIn, std::span<const UserEntry> entries)
-    : m_replaced(builtIn.count()) {
+OwnEntries::OwnEntries(const PackedEntries& builtIn, std::span<const UserEntry> entries) : m_replaced(builtIn.count()) {
     const Merged merged = mergeLines(builtIn, entries);
     std::vector<std::uint32_t> lineStarts;
     std::vector<std::uint32_t> lines;
@@ -199,7 +201,8 @@ OwnEntries::OwnEntries(const PackedEntries& builtIn, std::span<const UserEntry> 
         textStarts[e] = texts.size();
         const RecordNumber replaced = merged.entries[e].replaced;
         meanings.clear();
-        for (std::uint32_t l = lineStarts[e]; l < lineStarts[e + 1]; ++l) appendMeanings(entries[lines[l]].expansion, meanings);
+        for (std::uint32_t l = lineStarts[e]; l < lineStarts[e + 1]; ++l)
+            appendMeanings(entries[lines[l]].expansion, meanings);
         const std::string_view builtInText = replaced != kNone ? builtIn.expansion(replaced) : "";
         const std::vector<std::string_view> builtInMeanings =
             replaced != kNone ? splitMeanings(builtInText) : std::vector<std::string_view>();
@@ -227,7 +230,8 @@ OwnEntries::OwnEntries(const PackedEntries& builtIn, std::span<const UserEntry> 
     for (std::size_t e = 0; e < merged.entries.size(); ++e) {
         if (textStarts[e] == textStarts[e + 1]) continue;
         const auto table = static_cast<std::size_t>(bucketOfKey(merged.entries[e].key));
-        tables[table].push_back(TSL{merged.entries[e].key, std::string_view(texts).substr(textStarts[e], textStarts[e + 1] - textStarts[e])});
+        tables[table].push_back(TSL{merged.entries[e].key,
+                                    std::string_view(texts).substr(textStarts[e], textStarts[e + 1] - textStarts[e])});
         tableEntries[table].push_back(e);
     }
     std::array<std::span<const TSL>, kLetterBucketCount> views;

@@ -18,13 +18,17 @@ std::string hexByte(unsigned char byte) {
 }
 
 bool isControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
-bool isUndefined(unsigned char byte) { return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D; }
+bool isUndefined(unsigned char byte) {
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
 
 // Why the byte is no printable character of Windows-1252, or nothing.
 std::optional<std::string> unprintable(std::string_view what, char c) {
     const auto byte = static_cast<unsigned char>(c);
     if (isControl(byte)) return std::string(what) + " holds the control character " + hexByte(byte);
-    if (isUndefined(byte)) return std::string(what) + " holds the byte " + hexByte(byte) + ", which Windows-1252 leaves undefined";
+    if (isUndefined(byte)) {
+        return std::string(what) + " holds the byte " + hexByte(byte) + ", which Windows-1252 leaves undefined";
+    }
     return std::nullopt;
 }
 // The same for every byte of a text: the first that is none (in an

@@ -139,7 +139,8 @@ void addUserFile(UserEntries& into, const std::string& file, std::string bytes) 
     std::string& text = into.texts.emplace_back(std::move(bytes));
     std::span<char> rest(text);
     if (datafile::startsWithByteOrderMark(text)) rest = rest.subspan(3);
-    into.entries.reserve(into.entries.size() + static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
+    into.entries.reserve(into.entries.size() + static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) +
+                         1);
     int number = 0;
     while (!rest.empty()) {
         const auto [length, breakLength] = lineAt(viewOf(rest));

@@ -40,7 +40,8 @@ void MaintenanceTools::NIContextPopup() { m_page.toggleExportButton(); }
 
 void MaintenanceTools::Button3Click() {
     const QString letter = m_page.chosenExportTable();
-    const QList<QByteArray> lines = letter.isEmpty() ? QList<QByteArray>() : tools::recordLinesOfTable(m_source.current()->builtIn(), letter.at(0));
+    const QList<QByteArray> lines =
+        letter.isEmpty() ? QList<QByteArray>() : tools::recordLinesOfTable(m_source.current()->builtIn(), letter.at(0));
     QStringList shown;
     for (const QByteArray& line : lines) shown.append(QString::fromLatin1(line));
     m_page.showExportedLines(shown);

@@ -148,7 +148,8 @@ TEST(LookupPrint, TheUsersEntriesInTheirPlaces) {
               "RAMDAC\tRandom Access Memory Digital-to-Analog Converter\n"
               "RAML\tRESTful API Modeling Language\nRAMP\tRamp Up\nRAMZ\tRandom Zoo\nRAMZES\t<1> a <2> b\n");
     EXPECT_EQ(printed(OutputForm::Count, ram, 16, data), "7\n");
-    EXPECT_EQ(printed(OutputForm::KeysOnly, look("ram", SearchMethod::Exact, true, 4, data), 16, data), "RAML\nRAMP\nRAMZ\n");
+    EXPECT_EQ(printed(OutputForm::KeysOnly, look("ram", SearchMethod::Exact, true, 4, data), 16, data),
+              "RAML\nRAMP\nRAMZ\n");
     EXPECT_EQ(printed(OutputForm::Json, look("access mine", SearchMethod::ContainingText, true, 0, data), 16, data),
               "{\"key\": \"RAM\", \"meanings\": [\"Random Access Memory\", \"Rapid Access Mine\"]}\n");
     EXPECT_EQ(printed(OutputForm::Lines, look("zqz", SearchMethod::Anagram, true, 0, data), 16, data), "ZZQ\tZed's\n");

@@ -155,7 +155,8 @@ private slots:
         QTest::keyClicks(find, "xer");
         QTest::keyClick(find, Qt::Key_Return);
         QTRY_VERIFY(child<QTextEdit>("Kep")->toPlainText().endsWith("Extended Entry Record"));
-        std::printf("entry added and found: %s\n", qPrintable(child<QTextEdit>("Kep")->toPlainText().section('\n', -1)));
+        const QString shown = child<QTextEdit>("Kep")->toPlainText().section('\n', -1);
+        std::printf("entry added and found: %s\n", qPrintable(shown));
     }
 
 private:

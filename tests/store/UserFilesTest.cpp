@@ -35,7 +35,9 @@ protected:
         fs::remove_all(m_folder);
     }
 
-    void write(const std::string& name, const std::string& bytes) { std::ofstream(m_folder / name, std::ios::binary) << bytes; }
+    void write(const std::string& name, const std::string& bytes) {
+        std::ofstream(m_folder / name, std::ios::binary) << bytes;
+    }
     std::string path(const std::string& name) const { return (m_folder / name).string(); }
     UserEntries load() const { return userfiles::load(m_folder.string() + "/"); }
 
@@ -87,9 +89,7 @@ TEST_F(UserFilesTest, FilesThatCannotBeReadAreNamedAndTheRestLoads) {
     ASSERT_EQ(::mkfifo(path("dictionaries/fifo.tsv").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", m_folder / "dictionaries/device.tsv");
     fs::create_directories(m_folder / "New.txt");  // a folder where New.txt belongs
-    {
-        std::ofstream huge(m_folder / "dictionaries/huge.tsv", std::ios::binary);
-    }
+    { std::ofstream huge(m_folder / "dictionaries/huge.tsv", std::ios::binary); }
     fs::resize_file(m_folder / "dictionaries/huge.tsv", userfiles::kFileLimit + 1);  // sparse: no disk used
 
     const UserEntries loaded = load();
@@ -111,7 +111,8 @@ std::string reasonsOfAnOrdinaryUser(const std::function<UserEntries()>& load) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipe[0]);
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(1);
         std::string reasons;
         for (const std::string& reason : reasonsOf(load())) reasons += reason + "\n";
         ::_exit(::write(pipe[1], reasons.data(), reasons.size()) == ssize_t(reasons.size()) ? 0 : 1);

@@ -72,7 +72,9 @@ private:
     std::unique_ptr<DictionaryPage> m_page;
     std::optional<termora::testing::DictionaryControls> ui;
 
-    void search(const QString& text, QRadioButton* method = nullptr) { termora::testing::typeSearch(*ui, text, method); }
+    void search(const QString& text, QRadioButton* method = nullptr) {
+        termora::testing::typeSearch(*ui, text, method);
+    }
 
     void clickKey(const QString& key) { QVERIFY2(termora::testing::clickListedKey(*ui, key), qPrintable(key)); }
 
