@@ -14,9 +14,10 @@ namespace {
 
 std::string systemText(int code) { return std::strerror(code); }
 
-// Adds the file's entries, or the one reason it cannot be read. A missing
-// file is no problem when it is optional.
-void readFile(UserEntries& into, const std::string& path, bool optional) {
+// Adds the file's entries, or the one reason it cannot be read. New.txt may
+// be missing; among the dictionaries a folder (a link to one, or one the
+// listing could not tell from a file) is passed over like the folders listed.
+void readFile(UserEntries& into, const std::string& path, bool isNewTxt) {
     std::string bytes;
     const posixio::ReadOutcome outcome = posixio::readRegularFile(path.c_str(), kFileLimit, bytes);
     if (outcome.ok()) {
@@ -25,7 +26,7 @@ void readFile(UserEntries& into, const std::string& path, bool optional) {
         into.badLines.push_back({path, 0, "not a regular file"});
     } else if (outcome.code == EFBIG) {
         into.badLines.push_back({path, 0, "larger than " + std::to_string(kFileLimit >> 20) + " MiB"});
-    } else if (!(optional && outcome.code == ENOENT)) {
+    } else if (!(isNewTxt ? outcome.code == ENOENT : outcome.code == EISDIR)) {
         into.badLines.push_back({path, 0, "cannot be read: " + systemText(outcome.code)});
     }
 }

@@ -72,6 +72,7 @@ TEST_F(UserFilesTest, NewTxtFirstThenTheDictionariesByName) {
     write("dictionaries/c.tsv~", "C\tc\n");
     fs::create_directories(m_folder / "dictionaries/sub");
     write("dictionaries/sub/d.tsv", "D\td\n");
+    fs::create_directory_symlink(m_folder / "dictionaries/sub", m_folder / "dictionaries/sublink");
     const std::string before = std::to_string(fs::file_size(m_folder / "New.txt"));
 
     const UserEntries loaded = load();
