@@ -105,14 +105,16 @@ echo 'not a library' > "$startdir/libstdc++.so.6"
 cp "$startdir/libstdc++.so.6" "$startdir/libQt6Core.so.6"
 chmod -R a+rX "$startdir"
 
-# as_user_in HOME COMMAND...: the command as the user with that home; it
-# replaces the subshell, so $! of a background run is the program's own.
-as_user_in() {
+# exec_as_user_in HOME COMMAND...: replaces the shell with the command as the
+# user with that home; run in a subshell, `( exec_as_user_in ... ) &` makes $!
+# the program's own.
+exec_as_user_in() {
   local user_home=$1
   shift
-  (cd "$startdir" && exec "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$user_home" TMPDIR="$shared" LANG=C.UTF-8 \
-    QT_QPA_PLATFORM=offscreen "$@")
+  cd "$startdir" && exec "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$user_home" TMPDIR="$shared" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=offscreen "$@"
 }
+as_user_in() { (exec_as_user_in "$@"); }
 as_user() { as_user_in "$home" "$@"; }
 
 # --- the installed programs ---------------------------------------------------
@@ -180,7 +182,7 @@ shows_searched() {
   done
   return 1
 }
-as_user_in "$lookup_home" "$prefix/bin/termora" ram > "$work/first.log" 2>&1 &
+(exec_as_user_in "$lookup_home" "$prefix/bin/termora" ram) > "$work/first.log" 2>&1 &
 first=$!
 shows_searched ram || { cat "$work/first.log"; fail "the first start does not show ram looked up: $(shown)"; }
 started=$(date +%s%N)
@@ -192,6 +194,9 @@ shows_searched atm || fail "the second start's atm was not looked up in the firs
 say "  the second start ended with 0 after $(((ended - started) / 1000000)) ms; the first window shows $(shown)"
 kill "$first"
 wait "$first" 2> /dev/null || true
+for exe in /proc/[0-9]*/exe; do
+  [[ "$(readlink "$exe" 2> /dev/null)" != "$prefix"/bin/* ]] || fail "a program of the check still runs: ${exe%/exe}"
+done
 
 # --- what was written, and where --------------------------------------------
 [ "$(stat -c '%F %a %u' "$private")" = "directory 700 $uid" ] ||
