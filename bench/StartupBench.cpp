@@ -1,6 +1,9 @@
 // Start-up to the shown main window, and resident memory afterwards. Run it
 // under `time` (or hyperfine) for the whole process including loading.
+// With a number of lines (startup_bench 100000) the user has a generated
+// dictionary file of that many lines (GeneratedUserEntries.h).
 
+#include "common/GeneratedUserEntries.h"
 #include "app/TermoraApplication.h"
 #include "app/TSAFrm.h"
 #include "base/TermoraConstants.h"
@@ -11,6 +14,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -30,6 +34,7 @@ int main(int argc, char** argv) {
     // donation window would open first and wait for a click.
     termora::registry::WriteUserRegString(QString::fromLatin1(termora::constants::kSupportRegistryKey),
                                           QString::fromLatin1(termora::constants::kProductNumber), QStringLiteral("0"));
+    if (argc > 1) termora::bench::writeGeneratedUserEntries(std::atoi(argv[1]));
     QElapsedTimer clock;
     clock.start();
     termora::TermoraApplication app(argc, argv);

@@ -10,24 +10,32 @@
 # comes from wait4; the two commands of a pair run in alternation and the
 # figures are medians over rounds, so the load of a shared machine weighs on
 # both alike. The first lines give the floor: a process that only starts.
-# Usage: bench/compare_lookup_grep.sh [BUILD_DIR] [ROUNDS] [RUNS_PER_ROUND]
+# Last, termora-lookup with the user's own entries: a generated dictionary
+# file of USER_LINES lines (make_user_entries) against --no-user.
+# Usage: bench/compare_lookup_grep.sh [BUILD_DIR] [ROUNDS] [RUNS_PER_ROUND] [USER_LINES]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 rounds=${2:-15}
 runs=${3:-10}
+user_lines=${4:-100000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# No user's files for the comparison with grep; a generated one for the last part.
+mkdir -p "$work/no-user-data" "$work/user-data/termora/dictionaries"
+"$build/tools/make_user_entries" "$user_lines" "$work/user-data/termora/dictionaries/generated.tsv"
 # The keys alone, one per line, as the key methods see them.
 LC_ALL=C sed -n "s/^(S:'\(.*\)';L:'.*'),\r\?$/\1/p" "$root/data/acronyms.txt" | LC_ALL=C sed "s/';L:'.*//" > "$work/keys.txt"
 
-exec python3 - "$build/bin/termora-lookup" "$root/data/acronyms.txt" "$work" "$rounds" "$runs" <<'PYTHON'
+exec python3 - "$build/bin/termora-lookup" "$root/data/acronyms.txt" "$work" "$rounds" "$runs" "$user_lines" <<'PYTHON'
 import os, re, statistics, sys
 
-lookup, data, work, rounds, runs = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5])
+lookup, data, work, rounds, runs, user_lines = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]), sys.argv[6]
 keys = os.path.join(work, "keys.txt")
 out_path = os.path.join(work, "out")
-env = dict(os.environ, LC_ALL="C")
+no_user = dict(os.environ, LC_ALL="C", XDG_DATA_HOME=os.path.join(work, "no-user-data"))
+with_user = dict(no_user, XDG_DATA_HOME=os.path.join(work, "user-data"))
+env = no_user
 
 def cpu_ms(argv):
     """CPU time of one process writing to a regular file, and its lines."""
@@ -69,4 +77,13 @@ for term in ("memory", "network", "e"):
     for name, options, grep_argv, against in pairs:
         a, b, ratio, la, lb = median_of_rounds([lookup] + options + ["--", term], grep_argv)
         print(f"{term:9} {name:31} {a:9.3f} {b:8.3f} {ratio:6.2f}  {la:>7}/{lb:<11}  {against}")
+
+# The same process with the user's entries read, against --no-user (which
+# reads no file); the environment is the user's for both.
+env = with_user
+print(f"\ntermora-lookup with {user_lines} lines of the user's own against --no-user")
+print(f"{'term':9} {'method':31} {'own ms':>9} {'none ms':>8} {'ratio':>6}  lines (own/none)")
+for term, name, options in (("ram", "exact", []), ("memory", "text", ["--method", "text"]), ("e", "related --keys-only", ["--method", "related", "--keys-only"])):
+    a, b, ratio, la, lb = median_of_rounds([lookup] + options + ["--", term], [lookup, "--no-user"] + options + ["--", term])
+    print(f"{term:9} {name:31} {a:9.3f} {b:8.3f} {ratio:6.2f}  {la:>7}/{lb:<11}")
 PYTHON

@@ -2,6 +2,7 @@
 
 #include "ui_TSAFrm.h"
 
+#include "app/ProgramDictionary.h"
 #include "app/StatusTexts.h"
 #include "base/TermoraConstants.h"
 #include "controls/LinkKeyword.h"
@@ -18,7 +19,8 @@
 #include "reference/CurrencyPage.h"
 #include "reference/EmoticonPage.h"
 #include "reference/FileExtensionPage.h"
-#include "store/AcronymStore.h"
+#include "store/Dictionary.h"
+#include "store/UserEntries.h"
 #include "store/generated/AcronymCounts.h"
 #include "support/ContributorPage.h"
 #include "support/DonationSwitch.h"
@@ -27,6 +29,7 @@
 #include "support/SupportWindows.h"
 #include "tools/MaintenanceTools.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 #include "web/OnlineSearchPage.h"
 #include "web/TfrmUCheck.h"
 #include "web/UrlToolsPage.h"
@@ -42,6 +45,9 @@ static void initTermoraResources() { Q_INIT_RESOURCE(termora); }
 namespace termora {
 namespace {
 
+// The lines of the user's files a message at start names at most.
+constexpr std::size_t kBadLinesShown = 15;
+
 // Captions carry the Windows line break "\r"; buttons break lines with "\n".
 QString buttonCaption(QString caption) { return caption.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
@@ -56,15 +62,14 @@ TSAFrm::TSAFrm(QWidget* owner)
     ui->setupUi(this);
     setFixedSize(size());
     setWindowIcon(QIcon(QStringLiteral(":/icons/termora-64.png")));
-    setWindowTitle(QStringLiteral("Termora [%1/%2 Abbreviations]")
-                       .arg(data::kAcronymMeaningCount)
-                       .arg(data::kAcronymKeyCount));
+    showDictionaryFigures();
     ui->lu->setText(QString::fromLatin1(constants::kVersion));
     setHelpKeyword(ui->btnHome, QString::fromLatin1(constants::kHomePage));
     ui->SBPanel3->setText(QString::fromLatin1(constants::kMakerWebAddress));
 
-    m_dictionary = new DictionaryPage(AcronymStore::builtIn(), ui->ABSht);
-    m_tools = new MaintenanceTools(*m_dictionary, AcronymStore::builtIn());
+    m_dictionary = new DictionaryPage(programDictionary(), ui->ABSht);
+    m_tools = new MaintenanceTools(*m_dictionary, programDictionary());
+    connect(&programDictionary(), &DictionarySource::changed, this, &TSAFrm::showDictionaryFigures);
     installPages();
 
     const auto navigation = ui->Panel2->findChildren<QAbstractButton*>();
@@ -105,12 +110,32 @@ void TSAFrm::FormCreate() {
                                      QCoreApplication::applicationFilePath());
     });
     reportErrors(this, [this] { m_online->loadBrowserList(); });
+    reportUnloadedLines();
     ui->title->setText(QString::fromLatin1(constants::kProgramName));
     ui->cpr->setText(QString::fromLatin1(constants::kMakerNotice));
     // The donation window is modal and comes before the main window.
     reportErrors(this, [this] {
         if (support::donationWindowWanted()) Button2Click22();
     });
+}
+
+void TSAFrm::showDictionaryFigures() {
+    const auto& dictionary = *programDictionary().current();
+    setWindowTitle(QStringLiteral("Termora [%1/%2 Abbreviations]")
+                       .arg(data::kAcronymMeaningCount + dictionary.addedMeanings())
+                       .arg(data::kAcronymKeyCount + dictionary.addedKeys()));
+}
+
+void TSAFrm::reportUnloadedLines() {
+    // Once for the program, in its first window.
+    const std::vector<BadLine> badLines = programDictionary().takeBadLines();
+    if (badLines.empty()) return;
+    QString text = QStringLiteral("Some lines of your own dictionary files could not be loaded; the other lines were "
+                                  "loaded and the files were left as they are:\r");
+    for (const std::string& line : describeBadLines(badLines, kBadLinesShown)) {
+        text += QLatin1Char('\r') + QString::fromStdString(line);
+    }
+    dialogs().message(this, text, Dialogs::Kind::Warning);
 }
 
 void TSAFrm::installPages() {

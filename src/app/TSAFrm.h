@@ -60,6 +60,10 @@ protected:
 
 private:
     void FormCreate();
+    // The caption's figures: meanings and keys, the user's included.
+    void showDictionaryFigures();
+    // The lines of the user's files that could not be loaded, in one message.
+    void reportUnloadedLines();
     void FormActivate();
     void installPages();
     void attachResizeKit();

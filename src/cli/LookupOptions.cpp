@@ -6,12 +6,13 @@ namespace termora::cli {
 
 const char* const kLookupUsage =
     "usage: termora-lookup [--method exact|related|text|anagram] [--any-length] [--length N]\n"
-    "                      [--keys-only | --count | --json] TERM\n"
+    "                      [--keys-only | --count | --json] [--no-user] TERM\n"
     "       termora-lookup [OPTIONS] -\n"
     "\n"
     "Looks TERM up in Termora's offline acronym dictionary and prints each hit\n"
     "as key, tab, expansion (UTF-8), in the order of the window's result list.\n"
-    "Letter case is ignored for A to Z only.\n"
+    "Letter case is ignored for A to Z only. Your own entries (New.txt and the\n"
+    "files in dictionaries/ of ~/.local/share/termora/) are searched too.\n"
     "\n"
     "  --method M     exact (keys beginning with TERM, the default), related (keys\n"
     "                 containing TERM), text (expansions containing TERM) or\n"
@@ -23,6 +24,7 @@ const char* const kLookupUsage =
     "  --count        print only the number of hits\n"
     "  --json         print one JSON object per hit and line:\n"
     "                 {\"key\": \"...\", \"meanings\": [\"...\", ...]}\n"
+    "  --no-user      leave your own entries out: the built-in dictionary alone\n"
     "  --help         show this help\n"
     "\n"
     "With - as TERM the terms are read from standard input, one per line, and\n"
@@ -32,6 +34,8 @@ const char* const kLookupUsage =
     "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage\n"
     "error, a term that is not valid UTF-8 or holds a character the dictionary\n"
     "cannot hold, or when the terms cannot be read or the results written.\n"
+    "Lines of your own files that cannot be loaded are named on standard error;\n"
+    "the others are searched.\n"
     "More in the manual page: man termora-lookup\n";
 
 namespace {
@@ -79,6 +83,8 @@ ParseResult parseLookupArguments(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--any-length") {
             options.sameLength = false;
+        } else if (arg == "--no-user") {
+            options.userEntries = false;
         } else if (const auto form = formNamed(arg)) {
             if (options.form != OutputForm::Lines && options.form != *form)
                 return failure("choose one of --keys-only, --count and --json");

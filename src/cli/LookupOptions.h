@@ -25,6 +25,7 @@ struct LookupOptions {
     OutputForm form = OutputForm::Lines;
     bool help = false;
     bool termsFromInput = false;  // TERM "-": one term per line of standard input
+    bool userEntries = true;      // the user's own entries besides the built-in ones
     std::string term;             // UTF-8, as given
 };
 

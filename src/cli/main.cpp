@@ -6,13 +6,17 @@
 #include "cli/LookupOptions.h"
 #include "cli/OutputBuffer.h"
 #include "platform/FileDescriptor.h"
+#include "platform/UserDataFolder.h"
 #include "platform/Windows1252.h"
 #include "store/AcronymTables.h"
+#include "store/OwnEntries.h"
 #include "store/ShownLines.h"
+#include "store/UserFiles.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,17 +48,27 @@ std::optional<std::string> termProblem(const cp1252::Conversion& term, const std
     return std::nullopt;
 }
 
-const cli::LookupData kDictionary{data::kAcronymEntries, data::kShownLines};
+// Lines of the user's files named on standard error: more would bury the answer.
+constexpr std::size_t kBadLinesTold = 20;
 
-int answerTerm(const cli::LookupOptions& options) {
+// The user's entries beside the built-in ones, when there are any; the lines
+// that cannot be loaded are told once.
+std::unique_ptr<const OwnEntries> loadOwnEntries() {
+    const UserEntries user = userfiles::load(paths::userDataFolder());
+    for (const std::string& line : describeBadLines(user.badLines, kBadLinesTold)) tell(line);
+    if (user.entries.empty()) return nullptr;
+    return std::make_unique<const OwnEntries>(data::kAcronymEntries, user.entries);
+}
+
+int answerTerm(const cli::LookupOptions& options, const cli::LookupData& dictionary) {
     const cp1252::Conversion term = cp1252::fromUtf8(options.term);
     if (const auto problem = termProblem(term, "TERM")) {
         tell(*problem);
         return 2;
     }
-    const auto hits = cli::lookUp(data::kAcronymEntries, options, term.bytes);
+    const auto hits = cli::lookUp(dictionary, options, term.bytes);
     cli::OutputBuffer out(STDOUT_FILENO);
-    cli::printHits(kDictionary, options.form, hits, out);
+    cli::printHits(dictionary, options.form, hits, out);
     if (const int code = out.flush(); code != 0) return outputFailure(code);
     return hits.empty() ? 1 : 0;
 }
@@ -64,7 +78,8 @@ int answerTerm(const cli::LookupOptions& options) {
 // answers and terms pair up even where a term finds nothing or is refused.
 class InputTerms {
 public:
-    explicit InputTerms(const cli::LookupOptions& options) : m_options(options), m_out(STDOUT_FILENO) {}
+    InputTerms(const cli::LookupOptions& options, const cli::LookupData& dictionary)
+        : m_options(options), m_dictionary(dictionary), m_out(STDOUT_FILENO) {}
 
     int answerAll() {
         char buffer[64 * 1024];
@@ -95,19 +110,20 @@ private:
         ++m_lineNumber;
         if (line.ends_with('\r')) line.remove_suffix(1);
         const cp1252::Conversion term = cp1252::fromUtf8(line);
-        std::vector<RecordNumber> hits;
+        std::vector<DictionaryHit> hits;
         if (const auto problem = termProblem(term, "the term on line " + std::to_string(m_lineNumber))) {
             tell(*problem);
             m_refused = true;
         } else {
-            hits = cli::lookUp(data::kAcronymEntries, m_options, term.bytes);
+            hits = cli::lookUp(m_dictionary, m_options, term.bytes);
         }
         m_found = m_found || !hits.empty();
-        cli::printHits(kDictionary, m_options.form, hits, m_out);
+        cli::printHits(m_dictionary, m_options.form, hits, m_out);
         if (m_options.form != cli::OutputForm::Count) m_out.append("\n");
     }
 
     const cli::LookupOptions& m_options;
+    const cli::LookupData& m_dictionary;
     cli::OutputBuffer m_out;
     std::string m_pending;
     int m_lineNumber = 0;
@@ -130,6 +146,8 @@ int main(int argc, char** argv) {
         const int code = posixio::writeAll(STDOUT_FILENO, cli::kLookupUsage);
         return code == 0 ? 0 : outputFailure(code);
     }
-    if (parsed.options->termsFromInput) return InputTerms(*parsed.options).answerAll();
-    return answerTerm(*parsed.options);
+    const std::unique_ptr<const OwnEntries> own = parsed.options->userEntries ? loadOwnEntries() : nullptr;
+    const cli::LookupData dictionary{data::kAcronymEntries, data::kShownLines, own.get()};
+    if (parsed.options->termsFromInput) return InputTerms(*parsed.options, dictionary).answerAll();
+    return answerTerm(*parsed.options, dictionary);
 }

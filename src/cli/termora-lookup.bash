@@ -18,7 +18,7 @@ _termora_lookup() {
             ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--method --any-length --length --keys-only --count --json --help --' -- "$cur"))
+        COMPREPLY=($(compgen -W '--method --any-length --length --keys-only --count --json --no-user --help --' -- "$cur"))
     fi
 }
 complete -F _termora_lookup termora-lookup

@@ -1,5 +1,6 @@
 #include "platform/AppPaths.h"
 
+#include "platform/UserDataFolder.h"
 #include "platform/UserError.h"
 
 #include <QCoreApplication>
@@ -87,8 +88,8 @@ QString userConfigDir() {
 }
 
 QString userDataDir() {
-    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
-           QStringLiteral("termora/");
+    // One rule with termora-lookup, which finds the folder without Qt.
+    return QFile::decodeName(QByteArray::fromStdString(userDataFolder()));
 }
 
 void makeFolderFor(const QString& filePath) { QDir().mkpath(QFileInfo(filePath).absolutePath()); }

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace termora::posixio {
@@ -38,6 +40,21 @@ int readAll(int fd, std::size_t maxBytes, std::string& bytes) {
         if (bytes.size() + std::size_t(got) > maxBytes) return EFBIG;
         bytes.append(buffer, std::size_t(got));
     }
+}
+
+ReadOutcome readRegularFile(const char* path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    // Without O_NONBLOCK, opening a fifo waits for a writer that never comes.
+    const FileDescriptor file(::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.isOpen()) return {errno, false};
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return {errno, false};
+    if (S_ISDIR(info.st_mode)) return {EISDIR, false};
+    if (!S_ISREG(info.st_mode)) return {0, true};
+    if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes) return {EFBIG, false};
+    // The size may change while reading: read to the end, but never past the bound.
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    return {readAll(file.get(), maxBytes, bytes), false};
 }
 
 }  // namespace termora::posixio

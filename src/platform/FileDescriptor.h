@@ -34,4 +34,19 @@ int writeAll(int fd, std::string_view bytes);
 // as soon as more than maxBytes would be read in all.
 int readAll(int fd, std::size_t maxBytes, std::string& bytes);
 
+// How reading a whole file ended: code 0, or the errno of the failure;
+// notRegular when the path holds a fifo, a device or a socket (a folder
+// gives EISDIR).
+struct ReadOutcome {
+    int code = 0;
+    bool notRegular = false;
+    bool ok() const { return code == 0 && !notRegular; }
+};
+
+// Reads a whole regular file of at most maxBytes into bytes (replacing what
+// they held) without ever waiting: the file is opened non-blocking and read
+// only when it is a regular file; a larger one gives EFBIG. Links are
+// followed.
+ReadOutcome readRegularFile(const char* path, std::size_t maxBytes, std::string& bytes);
+
 }  // namespace termora::posixio

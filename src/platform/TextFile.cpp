@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -112,22 +113,11 @@ QByteArray joinLinesCrLf(const QList<QByteArray>& lines) {
 QString notRegularFileReason() { return QStringLiteral("Not a regular file"); }
 
 QByteArray load(const QString& path, qint64 maxBytes) {
-    const auto fail = [&](const QString& reason) { return UserError(cannotOpenFileMessage(path, reason)); };
-    // Without O_NONBLOCK, opening a fifo waits for a writer that never comes.
-    const posixio::FileDescriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.isOpen()) throw fail(systemReason(errno));
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) throw fail(systemReason(errno));
-    if (const auto reason = notRegularReason(info)) throw fail(*reason);
-    if (info.st_size > maxBytes) throw fail(systemReason(EFBIG));
-
-    // The size may change while reading: read to the end, but never past the bound.
     std::string bytes;
-    bytes.reserve(std::size_t(info.st_size));
-    if (const int code = posixio::readAll(file.get(), std::size_t(maxBytes), bytes); code != 0) {
-        throw fail(systemReason(code));
-    }
+    const std::size_t bound = std::size_t(std::max<qint64>(maxBytes, 0));
+    const posixio::ReadOutcome outcome = posixio::readRegularFile(QFile::encodeName(path).constData(), bound, bytes);
+    if (outcome.notRegular) throw UserError(cannotOpenFileMessage(path, notRegularFileReason()));
+    if (outcome.code != 0) throw UserError(cannotOpenFileMessage(path, systemReason(outcome.code)));
     return QByteArray::fromStdString(bytes);
 }
 

@@ -1,5 +1,6 @@
 #include "search/SearchRun.h"
 
+#include "search/DictionarySearch.h"
 #include "search/EntrySearch.h"
 #include "store/KeyOrder.h"
 
@@ -27,6 +28,16 @@ std::vector<const TSL*> runSearchInKeyOrder(const AcronymStore& store, std::stri
     std::vector<RecordNumber> numbers = findRecords(store.entries(), text, method, sameLength);
     sortByKey(store.entries(), numbers);
     return recordsOf(store, numbers);
+}
+
+std::vector<const TSL*> runSearchInKeyOrder(const Dictionary& dictionary, std::string_view text, SearchMethod method,
+                                            bool sameLength) {
+    const std::vector<DictionaryHit> hits =
+        findInKeyOrder(dictionary.builtIn().entries(), dictionary.own(), text, method, sameLength);
+    std::vector<const TSL*> records;
+    records.reserve(hits.size());
+    for (const DictionaryHit hit : hits) records.push_back(&dictionary.record(hit));
+    return records;
 }
 
 void sortByKey(std::vector<const TSL*>& records) {

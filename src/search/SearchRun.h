@@ -5,6 +5,7 @@
 
 #include "search/SearchMethod.h"
 #include "store/AcronymStore.h"
+#include "store/Dictionary.h"
 
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ std::vector<const TSL*> runSearch(const AcronymStore& store, std::string_view te
 // The same hits, stably sorted in the result list's key order (as sortByKey
 // would sort them, from the store's precomputed order).
 std::vector<const TSL*> runSearchInKeyOrder(const AcronymStore& store, std::string_view text, SearchMethod method,
+                                            bool sameLength);
+
+// The hits over the built-in entries and the user's, in the result list's
+// key order (DictionarySearch.h).
+std::vector<const TSL*> runSearchInKeyOrder(const Dictionary& dictionary, std::string_view text, SearchMethod method,
                                             bool sameLength);
 
 // Stable sort of records in the result list's key order.

@@ -1,7 +1,8 @@
 #include "store/AcronymStore.h"
 
-#include "platform/Windows1252.h"
 #include "store/AcronymTables.h"
+
+#include <functional>
 
 namespace termora {
 
@@ -31,11 +32,15 @@ const AcronymStore& AcronymStore::builtIn() {
 }
 
 int AcronymStore::keyPosition(std::string_view key) const {
-    const auto& index = keyIndex(bucketOfKey(key));
-    for (std::size_t i = 0; i < index.size(); ++i) {
-        if (cp1252::equalsIgnoringCase(index[i], key)) return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = firstRecordWithKey(m_entries, key);
+    return found ? static_cast<int>(*found - m_entries.tableStarts[static_cast<std::size_t>(bucketOfKey(key))]) : -1;
+}
+
+std::optional<RecordNumber> AcronymStore::recordNumber(const TSL& record) const {
+    const std::less<const TSL*> before;
+    const TSL* const begin = m_records.data();
+    if (before(&record, begin) || !before(&record, begin + m_records.size())) return std::nullopt;
+    return static_cast<RecordNumber>(&record - begin);
 }
 
 const TSL* AcronymStore::findKey(std::string_view key) const {

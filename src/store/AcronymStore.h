@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ public:
 
     // The record of a listed key, or nullptr when the key is not in its bucket.
     const TSL* findKey(std::string_view key) const;
+
+    // The number of one of this store's records, or nothing for a record
+    // of another store.
+    std::optional<RecordNumber> recordNumber(const TSL& record) const;
 
 private:
     // Views the records of the entries and fills the key indexes.

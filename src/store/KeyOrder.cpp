@@ -20,7 +20,7 @@ const std::array<unsigned char, 256>& foldTable() {
 
 }  // namespace
 
-int compareKeys(std::string_view a, std::string_view b) {
+int compareKeysIgnoringCase(std::string_view a, std::string_view b) {
     const auto& fold = foldTable();
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -29,7 +29,21 @@ int compareKeys(std::string_view a, std::string_view b) {
         if (fa != fb) return fa - fb;
     }
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return a.compare(b);
+    return 0;
+}
+
+std::uint64_t keyOrderPrefix(std::string_view key) {
+    const auto& fold = foldTable();
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        prefix = (prefix << 8) | (i < key.size() ? fold[static_cast<unsigned char>(key[i])] : 0);
+    }
+    return prefix;
+}
+
+int compareKeys(std::string_view a, std::string_view b) {
+    const int ignoringCase = compareKeysIgnoringCase(a, b);
+    return ignoringCase != 0 ? ignoringCase : a.compare(b);
 }
 
 }  // namespace termora

@@ -16,6 +16,13 @@ void removeAll(std::string& text, std::string_view piece) {
     while ((pos = text.find(piece, pos)) != std::string::npos) text.erase(pos, piece.size());
 }
 
+// Whether a byte is one of the signs, looked up for every byte of a key.
+constexpr std::array<bool, 256> kIsStripSign = [] {
+    std::array<bool, 256> table{};
+    for (const char c : kStripSigns) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
 }  // namespace
 
 std::string lowerAsciiLetters(std::string_view text) {
@@ -30,7 +37,7 @@ std::string StripKey(std::string_view key) {
     std::string out;
     out.reserve(key.size());
     for (const char c : key) {
-        if (kStripSigns.find(c) == std::string_view::npos) out += c;
+        if (!kIsStripSign[static_cast<unsigned char>(c)]) out += c;
     }
     if (out.find('[') == std::string::npos) return out;
     for (std::string_view piece : kStripSuffixes) removeAll(out, piece);

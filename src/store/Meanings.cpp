@@ -14,6 +14,8 @@ std::size_t markerAt(std::string_view text) {
 
 }  // namespace
 
+bool opensWithMarker(std::string_view expansion) { return markerAt(expansion) > 0; }
+
 std::vector<std::string_view> splitMeanings(std::string_view expansion) {
     std::size_t marker = markerAt(expansion);
     if (marker == 0) return {expansion};

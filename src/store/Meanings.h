@@ -12,4 +12,8 @@ namespace termora {
 // not part of the meanings.
 std::vector<std::string_view> splitMeanings(std::string_view expansion);
 
+// True when the text opens with a meaning marker, so that it numbers its
+// meanings.
+bool opensWithMarker(std::string_view expansion);
+
 }  // namespace termora

@@ -4,7 +4,7 @@
 #include "store/KeyRules.h"
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
 #include <stdexcept>
 
 namespace termora {
@@ -15,7 +15,46 @@ std::uint32_t offset(const std::string& bytes) {
     return static_cast<std::uint32_t>(bytes.size());
 }
 
+// The stretch of the key order whose keys, cut to the length of text when
+// cut is set, equal text ignoring case. It is short: found where it begins,
+// it is walked to its end.
+std::span<const RecordNumber> keyOrderStretch(const PackedEntries& entries, std::string_view text, bool cut) {
+    const auto compare = [&](RecordNumber r) {
+        const std::string_view key = entries.key(r);
+        return compareKeysIgnoringCase(cut ? key.substr(0, text.size()) : key, text);
+    };
+    const auto first = std::lower_bound(entries.keyOrder.begin(), entries.keyOrder.end(), text,
+                                        [&](RecordNumber r, std::string_view) { return compare(r) < 0; });
+    auto last = first;
+    while (last != entries.keyOrder.end() && compare(*last) == 0) ++last;
+    return {first, last};
+}
+
 }  // namespace
+
+std::span<const RecordNumber> recordsWithKey(const PackedEntries& entries, std::string_view key) {
+    return keyOrderStretch(entries, key, false);
+}
+
+std::span<const RecordNumber> recordsWithKeyPrefix(const PackedEntries& entries, std::string_view prefix) {
+    return keyOrderStretch(entries, prefix, true);
+}
+
+std::optional<RecordNumber> firstRecordWithKey(const PackedEntries& entries, std::string_view key) {
+    return firstInTableOf(entries, key, recordsWithKey(entries, key));
+}
+
+std::optional<RecordNumber> firstInTableOf(const PackedEntries& entries, std::string_view key,
+                                           std::span<const RecordNumber> records) {
+    const auto table = static_cast<std::size_t>(bucketOfKey(key));
+    const RecordNumber first = entries.tableStarts[table];
+    const RecordNumber end = entries.tableStarts[table + 1];
+    RecordNumber found = end;
+    for (const RecordNumber r : records) {
+        if (r >= first && r < found) found = r;
+    }
+    return found == end ? std::nullopt : std::optional<RecordNumber>(found);
+}
 
 PackedEntrySet::PackedEntrySet(const std::array<std::span<const TSL>, kLetterBucketCount>& tables) {
     std::vector<const TSL*> records;
@@ -26,6 +65,13 @@ PackedEntrySet::PackedEntrySet(const std::array<std::span<const TSL>, kLetterBuc
     }
     tableStarts.back() = static_cast<RecordNumber>(records.size());
 
+    std::size_t textSize = 0;
+    for (const TSL* record : records) textSize += record->S.size() + record->L.size() + 2;
+    m_text.reserve(textSize);
+    m_keyStarts.reserve(records.size() + 1);
+    m_expansionStarts.reserve(records.size() + 1);
+    m_anagramKeyStarts.reserve(records.size() + 1);
+    m_anagramLetters.reserve(records.size());
     for (const TSL* record : records) {
         m_keyStarts.push_back(offset(m_text));
         m_text.append(record->S).append(1, '\0');
@@ -46,10 +92,18 @@ PackedEntrySet::PackedEntrySet(const std::array<std::span<const TSL>, kLetterBuc
     }
     m_anagramKeyStarts.push_back(offset(m_anagramKeys));
 
-    m_keyOrder.resize(records.size());
-    std::iota(m_keyOrder.begin(), m_keyOrder.end(), RecordNumber{0});
-    std::stable_sort(m_keyOrder.begin(), m_keyOrder.end(),
-                     [&](RecordNumber a, RecordNumber b) { return keyLess(records[a]->S, records[b]->S); });
+    // Most keys differ in their first eight bytes: compared as one number
+    // each, next to their record numbers, they sort several times faster
+    // than byte by byte. Record numbers keep equal keys in record order.
+    std::vector<std::pair<std::uint64_t, RecordNumber>> sorted(records.size());
+    for (RecordNumber r = 0; r < records.size(); ++r) sorted[r] = {keyOrderPrefix(records[r]->S), r};
+    std::sort(sorted.begin(), sorted.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first < b.first;
+        const int order = compareKeys(records[a.second]->S, records[b.second]->S);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    m_keyOrder.reserve(records.size());
+    for (const auto& [prefix, r] : sorted) m_keyOrder.push_back(r);
     m_keyRanks.resize(records.size());
     for (std::size_t i = 0; i < m_keyOrder.size(); ++i) {
         const bool sameAsBefore = i > 0 && records[m_keyOrder[i]]->S == records[m_keyOrder[i - 1]]->S;

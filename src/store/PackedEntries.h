@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -83,6 +84,19 @@ inline std::uint64_t anagramLetterSet(std::string_view text) {
     for (const char c : text) set |= anagramLetterBit(static_cast<unsigned char>(c));
     return set;
 }
+
+// The records whose keys equal key ignoring case, or begin with prefix
+// ignoring case, as a stretch of the key order (they stand next to each
+// other there).
+std::span<const RecordNumber> recordsWithKey(const PackedEntries& entries, std::string_view key);
+std::span<const RecordNumber> recordsWithKeyPrefix(const PackedEntries& entries, std::string_view prefix);
+
+// The key lookup: the first record, in table order, of the key's table whose
+// key equals key ignoring case; nothing when there is none. The same of the
+// records found already for the key (recordsWithKey).
+std::optional<RecordNumber> firstRecordWithKey(const PackedEntries& entries, std::string_view key);
+std::optional<RecordNumber> firstInTableOf(const PackedEntries& entries, std::string_view key,
+                                           std::span<const RecordNumber> records);
 
 // A packed set made at run time from tables of records; it owns its bytes
 // and is neither copied nor moved, since its view points into them.

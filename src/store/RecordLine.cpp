@@ -17,12 +17,30 @@ std::string hexByte(unsigned char byte) {
     return std::string("0x") + kHex[byte >> 4] + kHex[byte & 0x0F];
 }
 
+bool isControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+bool isUndefined(unsigned char byte) {
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
+
 // Why the byte is no printable character of Windows-1252, or nothing.
-std::optional<std::string> unprintable(const std::string& what, char c) {
+std::optional<std::string> unprintable(std::string_view what, char c) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return what + " holds the control character " + hexByte(byte);
-    if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D)
-        return what + " holds the byte " + hexByte(byte) + ", which Windows-1252 leaves undefined";
+    if (isControl(byte)) return std::string(what) + " holds the control character " + hexByte(byte);
+    if (isUndefined(byte)) {
+        return std::string(what) + " holds the byte " + hexByte(byte) + ", which Windows-1252 leaves undefined";
+    }
+    return std::nullopt;
+}
+// The same for every byte of a text: the first that is none (in an
+// expansion the placeholder is one, and an apostrophe is not).
+std::optional<std::string> unprintableIn(std::string_view what, std::string_view text, bool expansion) {
+    for (const char c : text) {
+        if (expansion && c == '\'') return "apostrophe in expansion (store it as the byte 0x02)";
+        const auto byte = static_cast<unsigned char>(c);
+        if ((isControl(byte) || isUndefined(byte)) && !(expansion && c == TSL::kApostrophePlaceholder)) {
+            return unprintable(what, c);
+        }
+    }
     return std::nullopt;
 }
 
@@ -40,13 +58,11 @@ std::optional<RecordLine> parseRecordLine(std::string_view line) {
     const std::string_view body = line.substr(kOpen.size(), line.size() - kOpen.size() - kClose.size());
     const std::size_t middle = body.find(kMiddle);
     if (middle == std::string_view::npos) return std::nullopt;
-    return RecordLine{std::string(body.substr(0, middle)), std::string(body.substr(middle + kMiddle.size()))};
+    return RecordLine{body.substr(0, middle), body.substr(middle + kMiddle.size())};
 }
 
 std::optional<std::string> keyRuleViolation(std::string_view key) {
-    for (const char c : key) {
-        if (auto problem = unprintable("key", c)) return problem;
-    }
+    if (auto problem = unprintableIn("key", key, false)) return problem;
     const std::size_t stripped = StripKey(key).size();
     if (stripped == 0) return "key is empty after stripping";
     if (stripped > 19) return "key has more than 19 characters after stripping";
@@ -55,12 +71,7 @@ std::optional<std::string> keyRuleViolation(std::string_view key) {
 
 std::optional<std::string> expansionRuleViolation(std::string_view expansion) {
     if (expansion.empty()) return "empty expansion";
-    for (const char c : expansion) {
-        if (c == '\'') return "apostrophe in expansion (store it as the byte 0x02)";
-        if (c == TSL::kApostrophePlaceholder) continue;
-        if (auto problem = unprintable("expansion", c)) return problem;
-    }
-    return std::nullopt;
+    return unprintableIn("expansion", expansion, true);
 }
 
 int countMeanings(std::string_view expansion) {

@@ -9,9 +9,10 @@
 
 namespace termora {
 
+// The pieces of a record line, viewing the line.
 struct RecordLine {
-    std::string key;
-    std::string expansion;
+    std::string_view key;
+    std::string_view expansion;
 };
 
 // "(S:'" + key + "';L:'" + expansion + "'),", pieces copied byte for byte.

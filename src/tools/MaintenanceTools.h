@@ -1,18 +1,20 @@
 #pragma once
 // The maintainers' hidden tools on the dictionary page: the full-listing
-// code, the record export of a letter table and the add-entry dialogs.
+// code, the record export of a letter table and the add-entry dialogs,
+// whose entries the next search finds.
 
 #include <QObject>
 
 namespace termora {
 
-class AcronymStore;
 class DictionaryPage;
+class DictionarySource;
 
 class MaintenanceTools : public QObject {
     Q_OBJECT
 public:
-    MaintenanceTools(DictionaryPage& page, const AcronymStore& store);
+    // The source must outlive the tools.
+    MaintenanceTools(DictionaryPage& page, DictionarySource& source);
 
 public slots:
     // Puts the full-listing code into the search box (the labels of several pages).
@@ -21,12 +23,13 @@ public slots:
     void NIContextPopup();
     // Writes the record lines of the chosen letter table to SA.txt.
     void Button3Click();
-    // Right-click on "&Expansion :": appends a typed entry to New.txt.
+    // Right-click on "&Expansion :": appends a typed entry to New.txt, and
+    // the dictionary reads it in.
     void Label3ContextPopup();
 
 private:
     DictionaryPage& m_page;
-    const AcronymStore& m_store;
+    DictionarySource& m_source;
 };
 
 }  // namespace termora

@@ -7,7 +7,8 @@
 #include "platform/Dialogs.h"
 #include "search/SearchRun.h"
 #include "search/SearchScheduler.h"
-#include "store/AcronymStore.h"
+#include "store/Dictionary.h"
+#include "views/DictionarySource.h"
 #include "views/DictionaryText.h"
 #include "views/MeaningArrangement.h"
 #include "views/ResultGridModel.h"
@@ -21,10 +22,14 @@
 #include <QScrollBar>
 #include <QTextCharFormat>
 
+#include <utility>
+
 namespace termora {
 namespace {
 
 const QColor kMarkerColour(0, 0, 255);
+// The user's own meanings, and the legend that says so.
+const QColor kOwnColour(160, 82, 45);
 const QColor kFilterActiveColour(0, 128, 0);
 const QColor kFilterInactiveColour(128, 128, 128);
 constexpr int kListItemHeight = 13;
@@ -40,10 +45,11 @@ void setLabelColour(QWidget* label, const QColor& colour) {
 
 }  // namespace
 
-DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
+DictionaryPage::DictionaryPage(const DictionarySource& source, QWidget* parent)
     : QWidget(parent),
       ui(std::make_unique<Ui::DictionaryPage>()),
-      m_store(store),
+      m_source(source),
+      m_shown(source.current()),
       m_list(new ResultListModel(this)),
       m_grid(new ResultGridModel(this)),
       m_scheduler(new SearchScheduler([this] { DoSearch(); }, this)) {
@@ -52,6 +58,8 @@ DictionaryPage::DictionaryPage(const AcronymStore& store, QWidget* parent)
     ui->K->findChild<QLineEdit*>()->setReadOnly(true);
     setLabelColour(ui->ls, kFilterActiveColour);
     setLabelColour(ui->NI, Qt::black);
+    setLabelColour(ui->ownMeanings, kOwnColour);
+    ui->ownMeanings->hide();
 
     ui->SAL->setModel(m_list);
     ui->SAL->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -192,6 +200,9 @@ bool DictionaryPage::eventFilter(QObject* watched, QEvent* event) {
 
 void DictionaryPage::DoSearch() {
     showExpansion(QString());
+    // The results to be replaced point into the dictionary searched last;
+    // it stays until they are gone.
+    const std::shared_ptr<const Dictionary> previous = std::exchange(m_shown, m_source.current());
     std::vector<const TSL*> hits;
     const QString text = ui->Find->text();
     const auto bytes = dictionaryBytes(text);
@@ -200,7 +211,7 @@ void DictionaryPage::DoSearch() {
         if (ui->m2->isChecked()) method = SearchMethod::Related;
         if (ui->m3->isChecked()) method = SearchMethod::ContainingText;
         if (ui->m4->isChecked()) method = SearchMethod::Anagram;
-        hits = runSearchInKeyOrder(m_store, *bytes, method, ui->chkSame->isChecked());
+        hits = runSearchInKeyOrder(*m_shown, *bytes, method, ui->chkSame->isChecked());
     }
     // Both presentations are replaced in one step each, so neither redraws
     // while hits arrive.
@@ -253,8 +264,9 @@ void DictionaryPage::vsClassicClick(QAbstractButton* sender) {
 void DictionaryPage::SALClick() {
     const int row = selectedRow(*ui->SAL);
     if (row >= 0 && ui->vsClassic->isChecked()) {
-        const TSL* record = m_store.findKey(m_list->key(row));
-        showExpansion(record != nullptr ? expansionText(record->L) : QString());
+        const TSL* record = m_shown->findKey(m_list->key(row));
+        if (record != nullptr) showExpansion(expansionText(record->L), m_shown->ownMeaningsFrom(*record));
+        else showExpansion(QString());
     }
     setCounter(row + 1, m_list->rowCount());
     ArrangeMeanings();
@@ -264,7 +276,10 @@ void DictionaryPage::GridSelectCell() {
     // With the row deselected (Ctrl+click) the counter reads position 0 and
     // the view keeps its text, as the Classic list does.
     const int row = selectedRow(*ui->Grid);
-    if (row >= 0) showExpansion(expansionText(m_grid->row(row)->L));
+    if (row >= 0) {
+        const TSL& record = *m_grid->row(row);
+        showExpansion(expansionText(record.L), m_shown->ownMeaningsFrom(record));
+    }
     setGridCounter(row);
     ArrangeMeanings();
 }
@@ -273,14 +288,26 @@ void DictionaryPage::ArrangeMeanings() {
     // A text is broken into lines once, when it is put into the view; later
     // calls only highlight, so blank lines never pile up.
     const ArrangedMeanings arranged =
-        arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked() && !m_expansionArranged);
-    if (arranged.text != ui->Kep->toPlainText()) showExpansion(arranged.text);
+        arrangeMeanings(ui->Kep->toPlainText(), ui->AA->isChecked() && !m_expansionArranged, m_ownFrom);
+    if (arranged.text != ui->Kep->toPlainText()) {
+        showExpansion(arranged.text, arranged.ownFrom < 0 ? std::string::npos : std::size_t(arranged.ownFrom));
+    }
     m_expansionArranged = true;
+    QTextCursor cursor(ui->Kep->document());
+    cursor.beginEditBlock();
+    if (m_ownFrom >= 0) {
+        // The user's meanings in a colour of their own, the markers in them
+        // bold blue as all markers are.
+        QTextCharFormat own;
+        own.setForeground(kOwnColour);
+        own.setFontItalic(true);
+        cursor.setPosition(m_ownFrom);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(own);
+    }
     QTextCharFormat marker;
     marker.setFontWeight(QFont::Bold);
     marker.setForeground(kMarkerColour);
-    QTextCursor cursor(ui->Kep->document());
-    cursor.beginEditBlock();
     for (const TextRange& range : arranged.markers) {
         cursor.setPosition(range.start);
         cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
@@ -309,7 +336,7 @@ void DictionaryPage::Label4Click() {
     // count reads the stored texts, so it is the same in either view style.
     int total = 0;
     for (const std::string_view key : m_list->keys()) {
-        const TSL* record = m_store.findKey(key);
+        const TSL* record = m_shown->findKey(key);
         const int markers = record != nullptr ? PosCount(QStringLiteral("<"), keyText(record->L)) : 0;
         total += markers > 0 ? markers : 1;
     }
@@ -319,12 +346,15 @@ void DictionaryPage::Label4Click() {
     dialogs().message(this, QString::number(total) + QStringLiteral(" Subkata"));
 }
 
-void DictionaryPage::showExpansion(const QString& text) {
+void DictionaryPage::showExpansion(const QString& text, std::size_t ownFrom) {
     // New text starts plain: the format at the caret would otherwise carry
     // the last marker's bold blue into it.
     ui->Kep->setCurrentCharFormat(QTextCharFormat());
     ui->Kep->setPlainText(text);
     m_expansionArranged = false;
+    // One dictionary byte is one character of the text.
+    m_ownFrom = ownFrom < std::size_t(text.size()) ? int(ownFrom) : -1;
+    ui->ownMeanings->setVisible(m_ownFrom >= 0);
 }
 
 void DictionaryPage::setListColumns(int columns) {

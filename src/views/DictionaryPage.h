@@ -1,14 +1,17 @@
 #pragma once
 // The offline dictionary page: the search box and its triggers, the search
 // methods, the Classic list and the Modern grid, the length filter, the
-// column number and the expansion view.
+// column number and the expansion view, where the user's own meanings are
+// marked and explained by a legend.
 
 #include "search/LengthBuckets.h"
 
 #include <QStringList>
 #include <QWidget>
 
+#include <cstddef>
 #include <memory>
+#include <string>
 
 class QAbstractButton;
 class QAbstractItemView;
@@ -19,7 +22,8 @@ class DictionaryPage;
 
 namespace termora {
 
-class AcronymStore;
+class Dictionary;
+class DictionarySource;
 class ResultGridModel;
 class ResultListModel;
 class SearchScheduler;
@@ -27,7 +31,8 @@ class SearchScheduler;
 class DictionaryPage : public QWidget {
     Q_OBJECT
 public:
-    DictionaryPage(const AcronymStore& store, QWidget* parent = nullptr);
+    // The source must outlive the page.
+    explicit DictionaryPage(const DictionarySource& source, QWidget* parent = nullptr);
     ~DictionaryPage() override;
 
     const LengthBuckets& lengthBuckets() const { return m_buckets; }
@@ -99,7 +104,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showExpansion(const QString& text);
+    // The text into the view, the user's own meanings from ownFrom (a
+    // position in text; npos for none).
+    void showExpansion(const QString& text, std::size_t ownFrom = std::string::npos);
     void setListColumns(int columns);
     void selectFirstKeyAndShow();
     void setCounter(int count);
@@ -110,12 +117,15 @@ private:
     QAbstractButton* lengthButton(int n) const;
 
     std::unique_ptr<Ui::DictionaryPage> ui;
-    const AcronymStore& m_store;
+    const DictionarySource& m_source;
+    // The dictionary the results point into, kept until the next search.
+    std::shared_ptr<const Dictionary> m_shown;
     ResultListModel* m_list;
     ResultGridModel* m_grid;
     SearchScheduler* m_scheduler;
     LengthBuckets m_buckets;
     bool m_expansionArranged = false;  // the view's text has its lines already
+    int m_ownFrom = -1;                // where the view's own meanings begin, or -1
     qreal m_listDesignPointSize = 0;    // the result list's font size at design
 };
 

@@ -13,16 +13,22 @@ bool startsNumberedText(const QString& text) {
     return next >= QLatin1Char('1') && next <= QLatin1Char('9');
 }
 
-QString oneMeaningPerLine(const QString& text) {
+// The text with a line break before every "<", without its first line;
+// position (a place in text, or -1) moves with its character.
+QString oneMeaningPerLine(const QString& text, int& position) {
     QString broken;
     broken.reserve(text.size() + text.count(kMarkerOpen));
-    for (const QChar c : text) {
-        if (c == kMarkerOpen) broken += QLatin1Char('\n');
-        broken += c;
+    int moved = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == kMarkerOpen) broken += QLatin1Char('\n');
+        if (i == position) moved = static_cast<int>(broken.size());
+        broken += text.at(i);
     }
     // The stored texts begin with "<1>", so the first line is empty; words
     // before the first marker would go with it.
-    return broken.mid(broken.indexOf(QLatin1Char('\n')) + 1);
+    const qsizetype dropped = broken.indexOf(QLatin1Char('\n')) + 1;
+    if (moved >= 0) position = static_cast<int>(qMax<qsizetype>(moved - dropped, 0));
+    return broken.mid(dropped);
 }
 
 bool closesAt(const QString& text, qsizetype position) {
@@ -31,9 +37,10 @@ bool closesAt(const QString& text, qsizetype position) {
 
 }  // namespace
 
-ArrangedMeanings arrangeMeanings(const QString& text, bool autoArrange) {
+ArrangedMeanings arrangeMeanings(const QString& text, bool autoArrange, int ownFrom) {
     ArrangedMeanings result;
-    result.text = (autoArrange && startsNumberedText(text)) ? oneMeaningPerLine(text) : text;
+    result.ownFrom = ownFrom;
+    result.text = (autoArrange && startsNumberedText(text)) ? oneMeaningPerLine(text, result.ownFrom) : text;
     for (const int position : PosList(QString(kMarkerOpen), result.text)) {
         const qsizetype p = position - 1;
         if (!closesAt(result.text, p + 2) && !closesAt(result.text, p + 3) && !closesAt(result.text, p + 4)) continue;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -204,6 +205,71 @@ TEST(LookupProcess, AFailedWriteOfTheResultsIsAnError) {
         const auto run = lookupWithOutput(c.prepareOutput);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, std::string("termora-lookup: cannot write the results: ") + c.reason + "\n");
+    }
+}
+
+// The user's files in the process's own data folder, removed again at the end.
+class UserFiles {
+public:
+    UserFiles() : m_folder(fs::path(std::getenv("XDG_DATA_HOME")) / "termora") {
+        fs::create_directories(m_folder / "dictionaries");
+    }
+    ~UserFiles() { fs::remove_all(m_folder); }
+    UserFiles(const UserFiles&) = delete;
+    UserFiles& operator=(const UserFiles&) = delete;
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(m_folder / name, std::ios::binary) << bytes;
+    }
+    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+
+private:
+    fs::path m_folder;
+};
+
+TEST(LookupProcess, TheUsersEntriesAreSearchedUnlessLeftOut) {
+    const UserFiles files;
+    files.write("New.txt", "(S:'ram';L:'Rapid Access Mine'),\r\n(S:'TOOLONGTOBEAKEYATALL';L:'x'),\r\n");
+    files.write("dictionaries/mine.tsv", "ZZQX\tZed's Queue\nZZQX\tZed Again\nno tab\n");
+    std::string manyBad;
+    for (int i = 0; i < 25; ++i) manyBad += "bad\n";
+    files.write("dictionaries/worse.tsv", manyBad);
+    const std::string told = "termora-lookup: " + files.path("New.txt") + ", line 2: key \"TOOLONGTOBEAKEYATALL\": "
+                             "key has more than 19 characters after stripping\n"
+                             "termora-lookup: " + files.path("dictionaries/mine.tsv") + ", line 3: neither a record "
+                             "line (S:'KEY';L:'EXPANSION'), nor KEY<TAB>MEANING\n";
+
+    const LookupRun ram = lookup("ram");
+    EXPECT_EQ(ram.exitCode, 0);
+    EXPECT_NE(ram.out.find("RAM\t<1> Random Access Memory (RAM, IC) <2> "), std::string::npos) << ram.out;
+    EXPECT_NE(ram.out.find(" <6> read/write memory <7> Rapid Access Mine\n"), std::string::npos) << ram.out;
+    EXPECT_EQ(std::count(ram.out.begin(), ram.out.end(), '\n'), std::count(ram.out.begin(), ram.out.end(), '\t'));
+    EXPECT_TRUE(ram.err.starts_with(told)) << ram.err;
+    EXPECT_EQ(std::count(ram.err.begin(), ram.err.end(), '\n'), 21);  // twenty lines and the rest counted
+    EXPECT_TRUE(ram.err.ends_with("termora-lookup: and 7 more lines that could not be loaded\n")) << ram.err;
+
+    const struct {
+        const char* args;
+        std::string input;
+        int exitCode;
+        std::string out;
+    } cases[] = {
+        {"zzqx", "", 0, "ZZQX\t<1> Zed's Queue <2> Zed Again\n"},
+        {"--json --method related zq", "", 0, "{\"key\": \"ZZQX\", \"meanings\": [\"Zed's Queue\", \"Zed Again\"]}\n"},
+        {"--method text --keys-only 'access mine'", "", 0, "RAM\n"},
+        {"--method anagram --keys-only --length 4 xqzz", "", 0, "ZZQX\n"},
+        {"--count -", "zzqx\nqqqq\nzzq\n", 0, "1\n0\n1\n"},
+        {"qqqq", "", 1, ""},
+        {"--no-user zzqx", "", 1, ""},
+        {"--no-user --method text --count 'access mine'", "", 1, "0\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const LookupRun run = lookup(c.args, c.input);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        // Told once per process, and not at all when the files are left out.
+        EXPECT_EQ(run.err, std::string(c.args).starts_with("--no-user") ? "" : ram.err);
     }
 }
 

@@ -63,6 +63,8 @@ TEST(LookupArguments, ParsesOptionsAndRejectsBadOnes) {
         EXPECT_EQ(result.options->termsFromInput, c.fromInput);
     }
     EXPECT_TRUE(parseLookupArguments({"--help"}).options->help);
+    EXPECT_TRUE(parseLookupArguments({"x"}).options->userEntries);
+    EXPECT_FALSE(parseLookupArguments({"--no-user", "x"}).options->userEntries);
     EXPECT_EQ(parseLookupArguments({"--count", "--json", "a"}).error, "choose one of --keys-only, --count and --json");
 }
 
@@ -82,19 +84,25 @@ std::string through(std::size_t capacity, const std::function<void(OutputBuffer&
     return text;
 }
 
-// What printHits writes, with the fixture's lines.
-std::string printed(OutputForm form, const std::vector<RecordNumber>& hits, std::size_t capacity = 16 * 1024) {
-    const PackedEntries& entries = fixture::store().entries();
-    const ShownLineSet shown(entries);
-    return through(capacity, [&](OutputBuffer& out) { printHits(LookupData{entries, shown.shown()}, form, hits, out); });
+// The fixture with its lines, and the user's entries beside it when given.
+LookupData fixtureData(const OwnEntries* own = nullptr) {
+    static const ShownLineSet shown(fixture::store().entries());
+    return LookupData{fixture::store().entries(), shown.shown(), own};
 }
 
-std::vector<RecordNumber> look(const char* term, SearchMethod method, bool same, int length = 0) {
+// What printHits writes.
+std::string printed(OutputForm form, const std::vector<DictionaryHit>& hits, std::size_t capacity = 16 * 1024,
+                    const LookupData& data = fixtureData()) {
+    return through(capacity, [&](OutputBuffer& out) { printHits(data, form, hits, out); });
+}
+
+std::vector<DictionaryHit> look(const char* term, SearchMethod method, bool same, int length = 0,
+                                const LookupData& data = fixtureData()) {
     LookupOptions options;
     options.method = method;
     options.sameLength = same;
     options.length = length;
-    return lookUp(fixture::store().entries(), options, term);
+    return lookUp(data, options, term);
 }
 
 TEST(LookupPrint, EveryFormOfTheHitsInKeyOrder) {
@@ -122,6 +130,30 @@ TEST(LookupPrint, EveryFormOfTheHitsInKeyOrder) {
               "\"Always Say A Prayer\"]}\n");
     EXPECT_EQ(printed(OutputForm::Json, look("dam", SearchMethod::Exact, true)),
               "{\"key\": \"DAMHIK, IJK\", \"meanings\": [\"Don't Ask Me How I Know, I Just Know\"]}\n");
+}
+
+// The user's entries beside the fixture's: a built-in entry with the user's
+// meanings once, in its place, and the user's own keys among the others, in
+// every form and with the length filter.
+TEST(LookupPrint, TheUsersEntriesInTheirPlaces) {
+    const std::vector<UserEntry> user = {{"ram", "Rapid Access Mine"}, {"RAMZ", "Random Zoo"},
+                                         {"RAMZES", "<1> a <2> b"}, {"ZZQ", "Zed\x02s"}};
+    const OwnEntries own(fixture::store().entries(), user);
+    const LookupData data = fixtureData(&own);
+    const auto ram = look("ram", SearchMethod::Exact, true, 0, data);
+    EXPECT_EQ(printed(OutputForm::KeysOnly, ram, 16, data), "RAM\nRAMAC\nRAMDAC\nRAML\nRAMP\nRAMZ\nRAMZES\n");
+    EXPECT_EQ(printed(OutputForm::Lines, ram, 16, data),
+              "RAM\t<1> Random Access Memory <2> Rapid Access Mine\n"
+              "RAMAC\tRandom Access Method of Accounting and Control\n"
+              "RAMDAC\tRandom Access Memory Digital-to-Analog Converter\n"
+              "RAML\tRESTful API Modeling Language\nRAMP\tRamp Up\nRAMZ\tRandom Zoo\nRAMZES\t<1> a <2> b\n");
+    EXPECT_EQ(printed(OutputForm::Count, ram, 16, data), "7\n");
+    EXPECT_EQ(printed(OutputForm::KeysOnly, look("ram", SearchMethod::Exact, true, 4, data), 16, data),
+              "RAML\nRAMP\nRAMZ\n");
+    EXPECT_EQ(printed(OutputForm::Json, look("access mine", SearchMethod::ContainingText, true, 0, data), 16, data),
+              "{\"key\": \"RAM\", \"meanings\": [\"Random Access Memory\", \"Rapid Access Mine\"]}\n");
+    EXPECT_EQ(printed(OutputForm::Lines, look("zqz", SearchMethod::Anagram, true, 0, data), 16, data), "ZZQ\tZed's\n");
+    EXPECT_EQ(printed(OutputForm::KeysOnly, look("zz", SearchMethod::Related, true, 0, data), 16, data), "ZZQ\n");
 }
 
 TEST(JsonText, ValidForAnyBytes) {

@@ -26,8 +26,9 @@ while IFS='|' read -r line expected; do
   [ "$offered" = "$expected" ] || fail "completing '$line' offers '$offered', not '$expected'"
 done << 'CASES'
 termora-lookup --m|--method
-termora-lookup --|--method --any-length --length --keys-only --count --json --help --
+termora-lookup --|--method --any-length --length --keys-only --count --json --no-user --help --
 termora-lookup --c|--count
+termora-lookup --n|--no-user
 termora-lookup --method |exact related text anagram
 termora-lookup --method an|anagram
 termora-lookup --count --method t|text

@@ -2,9 +2,10 @@
 // check_installed.sh: installed beside the programs (so it finds its files
 // as they do) and run as an ordinary user whose own folders it uses. It
 // opens More Software and the contributor list, reads the file-extension
-// catalogue, checks for updates, adds a browser and a hand-typed entry. The
-// script plants another user's lists in the shared temporary folder first
-// and checks the files afterwards; this side checks what the window shows.
+// catalogue, checks for updates, adds a browser and a hand-typed entry, and
+// finds the entry. The script plants another user's lists in the shared
+// temporary folder first and checks the files afterwards; this side checks
+// what the window shows.
 //
 // Only that script runs it: it writes into the user's own configuration.
 
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -139,15 +141,22 @@ private slots:
         std::printf("browser list: %d entries\n", browsers->count());
     }
 
+    // An entry added to the user's New.txt, which the next search finds.
     void addsAnEntry() {
         click("spdFreeware");
-        m_dialogs.inputAnswers << "XER" << "XML Encoding Rules";
+        m_dialogs.inputAnswers << "XER" << "Extended Entry Record";
         auto* label = child<QLabel>("Label3");
         const QPoint inside = label->rect().center();
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, label->mapToGlobal(inside));
         QCoreApplication::sendEvent(label, &rightClick);
         QCOMPARE(m_dialogs.inputs.size(), 2);
-        std::printf("entry added: XER\n");
+        auto* find = child<QLineEdit>("Find");
+        find->clear();
+        QTest::keyClicks(find, "xer");
+        QTest::keyClick(find, Qt::Key_Return);
+        QTRY_VERIFY(child<QTextEdit>("Kep")->toPlainText().endsWith("Extended Entry Record"));
+        const QString shown = child<QTextEdit>("Kep")->toPlainText().section('\n', -1);
+        std::printf("entry added and found: %s\n", qPrintable(shown));
     }
 
 private:

@@ -6,8 +6,10 @@
 # driver (termora-installed-check) as an unprivileged user. Then checks that
 # the pages filled, the user's files went to the user's folders, nothing was
 # written into the prefix, and the planted files were neither read nor
-# changed. Last it starts termora with a term twice: the second start hands
-# its term to the first window and ends. Run as root it drops to the user nobody (setpriv or runuser).
+# changed. Then termora-lookup finds the user's own entries: the one added
+# in the window and a dictionary file the user puts in place. Last it starts
+# termora with a term twice: the second start hands its term to the first
+# window and ends. Run as root it drops to the user nobody (setpriv or runuser).
 # Usage: check_installed.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -103,14 +105,16 @@ echo 'not a library' > "$startdir/libstdc++.so.6"
 cp "$startdir/libstdc++.so.6" "$startdir/libQt6Core.so.6"
 chmod -R a+rX "$startdir"
 
-# as_user_in HOME COMMAND...: the command as the user with that home; it
-# replaces the subshell, so $! of a background run is the program's own.
-as_user_in() {
+# exec_as_user_in HOME COMMAND...: replaces the shell with the command as the
+# user with that home; run in a subshell, `( exec_as_user_in ... ) &` makes $!
+# the program's own.
+exec_as_user_in() {
   local user_home=$1
   shift
-  (cd "$startdir" && exec "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$user_home" TMPDIR="$shared" LANG=C.UTF-8 \
-    QT_QPA_PLATFORM=offscreen "$@")
+  cd "$startdir" && exec "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$user_home" TMPDIR="$shared" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=offscreen "$@"
 }
+as_user_in() { (exec_as_user_in "$@"); }
 as_user() { as_user_in "$home" "$@"; }
 
 # --- the installed programs ---------------------------------------------------
@@ -132,7 +136,7 @@ grep -qF "$prefix/bin/termora" "$home/.config/Velmont/registry.ini" ||
   fail "termora did not record its path in ~/.config/Velmont/registry.ini"
 say "  ran until stopped; recorded its path in ~/.config/Velmont/registry.ini"
 
-say "the window, driven: More Software, contributor list, catalogue, update check, add a browser, add an entry"
+say "the window, driven: More Software, contributor list, catalogue, update check, add a browser, add and find an entry"
 if ! as_user env TERMORA_INSTALLED_CHECK=1 "$prefix/bin/termora-installed-check" > "$work/driver.log" 2>&1; then
   cat "$work/driver.log"
   fail "the window check failed"
@@ -140,6 +144,18 @@ fi
 grep -v '^QStandardPaths: ' "$work/driver.log" | grep -v '^Config: ' | sed 's/^/installed-check:   /'
 
 private=$shared/termora-$uid
+
+say "termora-lookup with the user's own entries: the one added in the window, a file in dictionaries/"
+as_user sh -c 'mkdir -p "$HOME/.local/share/termora/dictionaries" &&
+  printf "ZZQX\tZed\342\200\231s Queue\n" > "$HOME/.local/share/termora/dictionaries/mine.tsv"'
+own=$(as_user "$prefix/bin/termora-lookup" --method related zzq 2>&1) || fail "termora-lookup zzq ended with $?: $own"
+[ "$own" = "ZZQX	Zed’s Queue" ] || fail "termora-lookup did not find the dictionary file's entry: $own"
+added=$(as_user "$prefix/bin/termora-lookup" xer 2>&1) || fail "termora-lookup xer ended with $?: $added"
+grep -q "^XER	.* <2> Extended Entry Record$" <<< "$added" || fail "termora-lookup did not find the entry added in the window: $added"
+status=0
+as_user "$prefix/bin/termora-lookup" --no-user zzqx > /dev/null 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "termora-lookup --no-user zzqx ended with $status, not 1"
+say "  found ZZQX and XER; --no-user leaves them out"
 
 say "termora ram, then termora atm as a second start (a home without the donation window)"
 grep -qx 'Exec=termora --selection' "$prefix/share/applications/termora.desktop" ||
@@ -166,7 +182,7 @@ shows_searched() {
   done
   return 1
 }
-as_user_in "$lookup_home" "$prefix/bin/termora" ram > "$work/first.log" 2>&1 &
+(exec_as_user_in "$lookup_home" "$prefix/bin/termora" ram) > "$work/first.log" 2>&1 &
 first=$!
 shows_searched ram || { cat "$work/first.log"; fail "the first start does not show ram looked up: $(shown)"; }
 started=$(date +%s%N)
@@ -178,6 +194,9 @@ shows_searched atm || fail "the second start's atm was not looked up in the firs
 say "  the second start ended with 0 after $(((ended - started) / 1000000)) ms; the first window shows $(shown)"
 kill "$first"
 wait "$first" 2> /dev/null || true
+for exe in /proc/[0-9]*/exe; do
+  [[ "$(readlink "$exe" 2> /dev/null)" != "$prefix"/bin/* ]] || fail "a program of the check still runs: ${exe%/exe}"
+done
 
 # --- what was written, and where --------------------------------------------
 [ "$(stat -c '%F %a %u' "$private")" = "directory 700 $uid" ] ||
@@ -188,7 +207,7 @@ done
 grep -q 'Version=2016.1' "$private/update.ini" || fail "the private update.ini is not the downloaded one"
 tr -d '\r' < "$home/.config/Velmont/Browser.dat" | grep -qx '/usr/bin/installed-check-browser --new-window' ||
   fail "the browser is not in ~/.config/Velmont/Browser.dat"
-grep -qF "(S:'XER';L:'XML Encoding Rules')," "$home/.local/share/termora/New.txt" ||
+grep -qF "(S:'XER';L:'Extended Entry Record')," "$home/.local/share/termora/New.txt" ||
   fail "the entry is not in ~/.local/share/termora/New.txt"
 say "the user's files: ~/.config/Velmont/{registry.ini,Browser.dat}, ~/.local/share/termora/New.txt,"
 say "  and $(ls "$private" | tr '\n' ' ')in the private folder termora-$uid (mode 700)"

@@ -3,14 +3,17 @@
 // the same order, sorted the same way.
 
 #include "common/FixtureStore.h"
+#include "common/GeneratedUserEntries.h"
 #include "common/ReferenceSearch.h"
 #include "search/ByteScan.h"
 #include "search/EntrySearch.h"
 #include "search/SearchRun.h"
+#include "store/Dictionary.h"
 #include "store/KeyOrder.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -113,6 +116,85 @@ TEST(EntrySearch, SortByKeyIsAStableSortOfTheKeys) {
             std::vector<const TSL*> sorted;
             for (const RecordNumber n : numbers) sorted.push_back(&store.record(n));
             EXPECT_EQ(sorted, reference::sorted(records)) << size << (increasing ? " increasing" : " any order");
+        }
+    }
+}
+
+// The dictionary as if the user's entries stood in its tables: a replacing
+// entry at the place of the record it replaces, the user's own keys after
+// the built-in ones of their table. The texts are kept in texts.
+AcronymStore storeAsOne(const Dictionary& dictionary, std::vector<std::vector<TSL>>& texts) {
+    const OwnEntries& own = *dictionary.own();
+    std::map<RecordNumber, RecordNumber> replacing;
+    for (RecordNumber o = 0; o < own.entries().count(); ++o) {
+        if (const auto replaced = own.replacedRecord(o)) replacing[*replaced] = o;
+    }
+    texts.assign(kLetterBucketCount, {});
+    AcronymStore::Tables tables{};
+    const PackedEntries& builtIn = dictionary.builtIn().entries();
+    for (std::size_t b = 0; b < tables.size(); ++b) {
+        for (RecordNumber r = builtIn.tableStarts[b]; r < builtIn.tableStarts[b + 1]; ++r) {
+            const auto found = replacing.find(r);
+            texts[b].push_back(found == replacing.end() ? builtIn.record(r) : own.entries().record(found->second));
+        }
+        for (RecordNumber o = own.entries().tableStarts[b]; o < own.entries().tableStarts[b + 1]; ++o) {
+            if (!own.replacedRecord(o)) texts[b].push_back(own.entries().record(o));
+        }
+        tables[b] = texts[b];
+    }
+    return AcronymStore(tables);
+}
+
+std::vector<std::pair<std::string, std::string>> entriesOf(const std::vector<const TSL*>& hits) {
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const TSL* hit : hits) shown.emplace_back(hit->S, hit->L);
+    return shown;
+}
+
+void expectSameAsOneStore(const Dictionary& dictionary, const std::vector<std::string>& texts) {
+    std::vector<std::vector<TSL>> storage;
+    const AcronymStore asOne = storeAsOne(dictionary, storage);
+    for (const std::string& text : texts) {
+        for (const SearchMethod method : kMethods) {
+            for (const bool same : {true, false}) {
+                SCOPED_TRACE("text '" + text + "' method " + std::to_string(static_cast<int>(method)) + " same " +
+                             std::to_string(same));
+                ASSERT_EQ(entriesOf(runSearchInKeyOrder(dictionary, text, method, same)),
+                          entriesOf(reference::sorted(reference::search(asOne, text, method, same))));
+            }
+        }
+    }
+}
+
+TEST(DictionarySearch, TheUsersEntriesAreFoundAsIfTheyStoodInTheTables) {
+    const std::vector<UserEntry> user = {
+        {"ram", {"Rapid Access Mine"}},       {"ZZQ", {"Zed Zed Queue"}},    {"blue", {"Big Lake"}},
+        {"Atm", {"All The Mornings"}},        {"ATM [2]", {"Any Teller"}},   {"XII", {"thirteen"}},
+        {"MAT [1]", {"Mine And Theirs"}},     {"3DX", {"3D eXtra"}},         {"asap", {"at sea, a prayer"}},
+        {"I'M", {"Its Me"}},              {"sapp", {"<1> one <2> two"}}, {"ramz", {"Random Zoo"}},
+    };
+    const Dictionary dictionary(fixture::store(), user);
+    std::vector<std::string> texts = terms();
+    texts.insert(texts.end(), {"zed", "zzq", "mine", "<13>", "it's", "its", "3dx", "blue", "sapp", "tma"});
+    expectSameAsOneStore(dictionary, texts);
+}
+
+TEST(DictionarySearch, GeneratedEntriesBesideTheWholeDictionary) {
+    UserEntries user;
+    addUserFile(user, "generated", bench::generatedUserEntries(3000));
+    const Dictionary dictionary(AcronymStore::builtIn(), user.entries);
+    ASSERT_GT(dictionary.addedKeys(), 2000);
+    expectSameAsOneStore(dictionary, {"a", "ram", "e", "qui", "r\xe9", "<2>", "27041995", "computerdata", "k1"});
+}
+
+// Without the user's entries, the same records in the same order as the
+// built-in search alone.
+TEST(DictionarySearch, WithoutTheUsersEntriesTheBuiltInSearchAlone) {
+    const Dictionary dictionary(fixture::store());
+    for (const std::string& text : terms()) {
+        for (const SearchMethod method : kMethods) {
+            EXPECT_EQ(runSearchInKeyOrder(dictionary, text, method, true),
+                      runSearchInKeyOrder(fixture::store(), text, method, true));
         }
     }
 }

@@ -1,16 +1,19 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
 #include "common/DictionaryControls.h"
+#include "common/DictionaryInput.h"
 #include "common/FixtureStore.h"
 #include "common/HangGuard.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestFiles.h"
 #include "platform/TextFile.h"
+#include "platform/UserDataFolder.h"
 #include "platform/UserError.h"
 #include "store/AcronymStore.h"
 #include "tools/MaintenanceTools.h"
 #include "tools/RecordExport.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 #include "views/ResultGridModel.h"
 #include "views/ResultListModel.h"
 
@@ -21,6 +24,7 @@
 #include <QtTest>
 
 using termora::DictionaryPage;
+using termora::DictionarySource;
 using termora::MaintenanceTools;
 using termora::testing::DictionaryControls;
 
@@ -38,6 +42,7 @@ class MaintenanceToolsTest : public QObject {
 
 private:
     QTemporaryDir m_home;
+    termora::DictionarySource m_source{termora::fixture::store()};
     std::unique_ptr<DictionaryPage> m_page;
     MaintenanceTools* m_tools = nullptr;
 
@@ -49,8 +54,8 @@ private slots:
         qputenv("HOME", m_home.path().toLocal8Bit());
     }
     void init() {
-        m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
-        m_tools = new MaintenanceTools(*m_page, termora::fixture::store());
+        m_page = std::make_unique<DictionaryPage>(m_source);
+        m_tools = new MaintenanceTools(*m_page, m_source);
         QFile::remove(newTxt());
         QDir(newTxt()).removeRecursively();
         QFile::remove(termora::tools::exportPath());
@@ -80,7 +85,8 @@ private slots:
     }
 
     void fullListingOverTheRealDictionary() {
-        DictionaryPage page(termora::AcronymStore::builtIn());
+        const termora::DictionarySource builtIn(termora::AcronymStore::builtIn());
+        DictionaryPage page(builtIn);
         const DictionaryControls ui(page);
         const int all = termora::AcronymStore::builtIn().recordCount();
         ui.Find->setText("27041995");
@@ -166,6 +172,38 @@ private slots:
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
         QCOMPARE(dialogs.inputs[1].prompt, QString("Kepanjangan"));
         QCOMPARE(termora::testing::readFile(newTxt()), after);
+    }
+
+    // An entry typed into the dialogs is found by the next search, in this
+    // page and in any other over the same dictionary; one the dictionary
+    // cannot take is kept in the file and named with its line.
+    void anAddedEntryIsFoundByTheNextSearch() {
+        DictionarySource source(termora::fixture::store(), termora::paths::userDataFolder());
+        DictionaryPage page(source);
+        MaintenanceTools tools(page, source);
+        DictionaryPage otherWindowsPage(source);
+        const DictionaryControls ui(page);
+        termora::testing::typeSearch(ui, "zzq");
+        QCOMPARE(termora::testing::listedKeys(ui), QStringList{});
+
+        termora::testing::DialogScript dialogs;
+        dialogs.inputAnswers << "ZZQ" << "Zed's Queue" << "ram" << "Rapid Access Mine" << "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                             << "Alphabet";
+        for (int entry = 0; entry < 3; ++entry) rightClick(ui.Label3);
+        termora::testing::typeSearch(ui, "zzq");
+        QCOMPARE(termora::testing::listedKeys(ui), QStringList{"ZZQ"});
+        QCOMPARE(ui.Kep->toPlainText(), QString("Zed's Queue"));
+        termora::testing::typeSearch(ui, "ram");
+        QCOMPARE(ui.Kep->toPlainText(), QString("<1> Random Access Memory \n<2> Rapid Access Mine"));
+        const DictionaryControls other(otherWindowsPage);
+        termora::testing::typeSearch(other, "zzq");
+        QCOMPARE(termora::testing::listedKeys(other), QStringList{"ZZQ"});
+
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, "The entry was added to New.txt, but it cannot be looked up:\r" + newTxt() +
+                                               ", line 3: key \"ABCDEFGHIJKLMNOPQRSTUVWXYZ\": key has more than 19 "
+                                               "characters after stripping");
+        QVERIFY(termora::testing::readFile(newTxt()).endsWith("(S:'ABCDEFGHIJKLMNOPQRSTUVWXYZ';L:'Alphabet'),\r\n"));
     }
 
     void entriesLiveInTheUsersDataFolder() {

@@ -2,10 +2,12 @@
 // keyboard, over the fixture store; checked by what the page shows.
 
 #include "common/DictionaryControls.h"
+#include "common/DictionaryInput.h"
 #include "common/FixtureStore.h"
 #include "common/ItemViewInput.h"
 #include "common/ScriptedDialogs.h"
 #include "views/DictionaryPage.h"
+#include "views/DictionarySource.h"
 #include "views/ResultGridModel.h"
 #include "views/ResultListModel.h"
 
@@ -23,16 +25,10 @@ using termora::testing::clickRow;
 using termora::testing::clickSection;
 using termora::testing::columnsInView;
 using termora::testing::drawnHighlighted;
+using termora::testing::listedKeys;
 using termora::testing::onScreen;
 
 namespace {
-
-QStringList listedKeys(DictionaryPage& page) {
-    QStringList keys;
-    const auto& model = page.resultList();
-    for (int row = 0; row < model.rowCount(); ++row) keys << model.data(model.index(row), Qt::DisplayRole).toString();
-    return keys;
-}
 
 QStringList enabledLengthButtons(DictionaryPage& page) {
     QStringList enabled;
@@ -72,29 +68,15 @@ class DictionaryPageTest : public QObject {
     Q_OBJECT
 
 private:
+    termora::DictionarySource m_source{termora::fixture::store()};
     std::unique_ptr<DictionaryPage> m_page;
     std::optional<termora::testing::DictionaryControls> ui;
 
-    // Chooses the method with a click, empties the search box with Escape,
-    // types the text and presses Enter.
     void search(const QString& text, QRadioButton* method = nullptr) {
-        if (method != nullptr) QTest::mouseClick(method, Qt::LeftButton);
-        QTest::mouseClick(ui->Find, Qt::LeftButton);
-        QTest::keyClick(ui->Find, Qt::Key_Escape);
-        for (const QChar c : text) {
-            // Characters beyond ASCII arrive as text, as an input method sends them.
-            if (c.unicode() < 0x80) QTest::keyClick(ui->Find, c.toLatin1());
-            else QTest::sendKeyEvent(QTest::Click, ui->Find, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-        QTest::keyClick(ui->Find, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        termora::testing::typeSearch(*ui, text, method);
     }
 
-    void clickKey(const QString& key) {
-        const int row = int(listedKeys(*m_page).indexOf(key));
-        QVERIFY2(row >= 0, qPrintable(key));
-        clickItem(*ui->SAL, m_page->resultList().index(row));
-    }
+    void clickKey(const QString& key) { QVERIFY2(termora::testing::clickListedKey(*ui, key), qPrintable(key)); }
 
     void clickGridKey(const QString& key) {
         const int row = int(gridKeys(*ui->Grid).indexOf(key));
@@ -120,7 +102,7 @@ private:
 
 private slots:
     void init() {
-        m_page = std::make_unique<DictionaryPage>(termora::fixture::store());
+        m_page = std::make_unique<DictionaryPage>(m_source);
         ui.emplace(*m_page);
         m_page->show();
         m_page->activateWindow();
@@ -138,7 +120,7 @@ private slots:
         QCOMPARE(ui->NI->text(), QString("[ 0 ]"));  // the handler saw the old results
         QCoreApplication::processEvents();
         QCOMPARE(m_page->pendingSearches(), 0);
-        QCOMPARE(listedKeys(*m_page), QStringList{"ASAP"});
+        QCOMPARE(listedKeys(*ui), QStringList{"ASAP"});
         QCOMPARE(ui->NI->text(), QString("[ 1 / 1 ]"));
         QCOMPARE(ui->Kep->toPlainText(),
                  QString("<1> As Soon As Possible \n<2> Army Substance Abuse Program \n<3> Always Say A Prayer"));
@@ -157,12 +139,12 @@ private slots:
         QTest::keyClick(ui->Find, Qt::Key_Return);
         QCOMPARE(m_page->pendingSearches(), 5);
         QCoreApplication::processEvents();
-        QCOMPARE(listedKeys(*m_page), QStringList{"ASAP"});
+        QCOMPARE(listedKeys(*ui), QStringList{"ASAP"});
 
         QTest::keyClick(ui->Find, Qt::Key_Escape);  // empties the box, which searches again
         QCOMPARE(ui->Find->text(), QString());
         QCoreApplication::processEvents();
-        QCOMPARE(listedKeys(*m_page), QStringList{});
+        QCOMPARE(listedKeys(*ui), QStringList{});
         QCOMPARE(ui->NI->text(), QString("[ 0 ]"));
     }
 
@@ -195,7 +177,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, keys);
         search(text, m_page->findChild<QRadioButton*>(method));
-        QCOMPARE(listedKeys(*m_page), keys);
+        QCOMPARE(listedKeys(*ui), keys);
         QCOMPARE(m_page->resultGrid().rowCount(), keys.size());
         if (keys.isEmpty()) {
             QCOMPARE(ui->NI->text(), QString("[ 0 ]"));
@@ -232,7 +214,7 @@ private slots:
         QTest::mouseClick(ui->chkSame, Qt::LeftButton);
         search("mta");
         QTest::mouseClick(ui->t(2), Qt::LeftButton);
-        QCOMPARE(listedKeys(*m_page), (QStringList{"AM", "M&A", "T-M", "TA"}));
+        QCOMPARE(listedKeys(*ui), (QStringList{"AM", "M&A", "T-M", "TA"}));
         QTest::mouseClick(ui->t(0), Qt::LeftButton);
         QCOMPARE(ui->ls->text(), QString("( All )"));
         QCOMPARE(m_page->resultList().rowCount(), 13);
@@ -249,7 +231,7 @@ private slots:
         QCOMPARE(ui->Kep->toPlainText(), QString("Ramp Up"));
 
         search("sap", ui->m2);
-        QCOMPARE(listedKeys(*m_page), (QStringList{"ASAP", "ISAPI", "SAP"}));
+        QCOMPARE(listedKeys(*ui), (QStringList{"ASAP", "ISAPI", "SAP"}));
         QCOMPARE(ui->NI->text(), QString("[ 1 / 3 ]"));
         QTest::mouseClick(ui->Copy, Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -302,7 +284,7 @@ private slots:
         QCOMPARE(ui->Kep->toPlainText(), apple);
 
         clickKey("AADCP");
-        const int aadcp = int(listedKeys(*m_page).indexOf("AADCP")) + 1;
+        const int aadcp = int(listedKeys(*ui).indexOf("AADCP")) + 1;
         QCOMPARE(ui->NI->text(), QString("[ %1 / %2 ]").arg(aadcp).arg(count));
         QCOMPARE(ui->Kep->toPlainText(), QString("<1> ASEAN Australia Development Cooperation \n"
                                                  "<2> ASEAN Aquaculture Development and Coordinating Programme"));
@@ -462,7 +444,7 @@ private slots:
     void meaningCountAddsMarkersOrOne() {
         termora::testing::DialogScript dialogs;
         search("s", ui->m2);  // a.s. [1], A.S. [2], ASAP, ISAPI, SAP, SMT, 3DES: 1 + 2 + 3 + 1 + 1 + 1 + 1
-        QCOMPARE(listedKeys(*m_page), (QStringList{"3DES", "a.s. [1]", "A.S. [2]", "ASAP", "ISAPI", "SAP", "SMT"}));
+        QCOMPARE(listedKeys(*ui), (QStringList{"3DES", "a.s. [1]", "A.S. [2]", "ASAP", "ISAPI", "SAP", "SMT"}));
         QTest::mouseDClick(ui->Label4, Qt::LeftButton);
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QString("10 Subkata"));

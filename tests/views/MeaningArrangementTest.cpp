@@ -42,6 +42,30 @@ private slots:
         QCOMPARE(result.markers, markers);
     }
 
+    // Where the user's own meanings begin moves with the text's line breaks.
+    void ownMeaningsMoveWithTheirText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("autoArrange");
+        QTest::addColumn<int>("ownFrom");
+        QTest::addColumn<int>("arrangedFrom");
+        QTest::newRow("the second of two") << "<1> Apple <2> Ampere" << true << 10 << 11;
+        QTest::newRow("the third of three") << "<1> a <2> b <3> c" << true << 12 << 14;
+        QTest::newRow("unarranged stays") << "<1> Apple <2> Ampere" << false << 10 << 10;
+        QTest::newRow("all of a numbered text") << "<1> a <2> b" << true << 0 << 0;
+        QTest::newRow("after dropped words") << "see <1> a <2> b" << true << 10 << 7;
+        QTest::newRow("all of a plain text") << "Triple DES" << true << 0 << 0;
+        QTest::newRow("none") << "<1> a <2> b" << true << -1 << -1;
+    }
+    void ownMeaningsMoveWithTheirText() {
+        QFETCH(QString, text);
+        QFETCH(bool, autoArrange);
+        QFETCH(int, ownFrom);
+        QFETCH(int, arrangedFrom);
+        const auto result = termora::arrangeMeanings(text, autoArrange, ownFrom);
+        QCOMPARE(result.ownFrom, arrangedFrom);
+        if (ownFrom >= 0) QCOMPARE(result.text.mid(result.ownFrom).remove(QLatin1Char('\n')), text.mid(ownFrom));
+    }
+
     void positions_data() {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");

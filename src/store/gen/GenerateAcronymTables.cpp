@@ -91,12 +91,12 @@ Record parseLine(const std::string& file, int number, std::string_view line) {
     const auto parsed = termora::parseRecordLine(line);
     if (!parsed) throw DataError(file, number, "malformed record line, expected (S:'KEY';L:'EXPANSION'),");
     if (const auto violation = termora::keyRuleViolation(parsed->key)) {
-        throw DataError(file, number, "key \"" + parsed->key + "\": " + *violation);
+        throw DataError(file, number, "key \"" + std::string(parsed->key) + "\": " + *violation);
     }
     if (const auto violation = termora::expansionRuleViolation(parsed->expansion)) {
         throw DataError(file, number, *violation);
     }
-    return Record{parsed->key, parsed->expansion};
+    return Record{std::string(parsed->key), std::string(parsed->expansion)};
 }
 
 std::array<std::vector<Record>, kLetterBucketCount> readTables(const std::string& file) {
