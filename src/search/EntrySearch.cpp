@@ -1,6 +1,7 @@
 #include "search/EntrySearch.h"
 
 #include "search/ByteScan.h"
+#include "store/Galloping.h"
 #include "store/KeyRules.h"
 
 #include <algorithm>
@@ -15,15 +16,8 @@ namespace {
 // position; hits lie close together, so the search gallops from the last.
 RecordNumber recordAt(std::span<const std::uint32_t> starts, RecordNumber from, std::size_t position) {
     const std::size_t count = starts.size() - 1;
-    std::size_t low = from;
-    std::size_t step = 1;
-    while (low + step < count && starts[low + step] <= position) {
-        low += step;
-        step *= 2;
-    }
-    const auto high = starts.begin() + static_cast<std::ptrdiff_t>(std::min(low + step, count));
-    return static_cast<RecordNumber>(std::upper_bound(starts.begin() + static_cast<std::ptrdiff_t>(low), high, position) -
-                                     starts.begin() - 1);
+    return static_cast<RecordNumber>(
+        gallopingPartitionPoint(from + 1, count, [&](std::size_t r) { return starts[r] <= position; }) - 1);
 }
 
 // Records whose lowered text (between starts, each ended by a zero byte)

@@ -1,5 +1,6 @@
 #include "store/OwnEntries.h"
 
+#include "store/Galloping.h"
 #include "store/KeyOrder.h"
 #include "store/Meanings.h"
 #include "store/RecordLine.h"
@@ -77,17 +78,8 @@ void dropRepeats(const std::vector<std::string_view>& builtIn, std::vector<std::
 // keys asked for in order stand close together.
 std::size_t keyOrderPosition(const PackedEntries& builtIn, std::string_view key, std::size_t from) {
     const auto order = builtIn.keyOrder;
-    const auto before = [&](RecordNumber r) { return compareKeysIgnoringCase(builtIn.key(r), key) < 0; };
-    std::size_t low = from;
-    std::size_t step = 1;
-    while (low + step <= order.size() && before(order[low + step - 1])) {
-        low += step;
-        step *= 2;
-    }
-    const std::size_t high = std::min(low + step, order.size());
-    return static_cast<std::size_t>(
-        std::partition_point(order.begin() + std::ptrdiff_t(low), order.begin() + std::ptrdiff_t(high), before) -
-        order.begin());
+    return gallopingPartitionPoint(
+        from, order.size(), [&](std::size_t i) { return compareKeysIgnoringCase(builtIn.key(order[i]), key) < 0; });
 }
 
 // The built-in record a key joins, from where the key stands in the key order.
