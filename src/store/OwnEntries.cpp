@@ -28,11 +28,6 @@ struct Merged {
     std::vector<std::uint32_t> entryOfLine;
 };
 
-bool inTableOf(const PackedEntries& entries, std::string_view key, RecordNumber r) {
-    const auto table = static_cast<std::size_t>(bucketOfKey(key));
-    return r >= entries.tableStarts[table] && r < entries.tableStarts[table + 1];
-}
-
 // A key without its case suffix: the entries whose keys are it with one.
 std::optional<RecordNumber> recordWithSuffix(const PackedEntries& builtIn, std::string_view key) {
     const std::string prefix = std::string(key) + " [";

@@ -44,16 +44,18 @@ std::optional<RecordNumber> firstRecordWithKey(const PackedEntries& entries, std
     return firstInTableOf(entries, key, recordsWithKey(entries, key));
 }
 
+bool inTableOf(const PackedEntries& entries, std::string_view key, RecordNumber r) {
+    const auto table = static_cast<std::size_t>(bucketOfKey(key));
+    return r >= entries.tableStarts[table] && r < entries.tableStarts[table + 1];
+}
+
 std::optional<RecordNumber> firstInTableOf(const PackedEntries& entries, std::string_view key,
                                            std::span<const RecordNumber> records) {
-    const auto table = static_cast<std::size_t>(bucketOfKey(key));
-    const RecordNumber first = entries.tableStarts[table];
-    const RecordNumber end = entries.tableStarts[table + 1];
-    RecordNumber found = end;
+    std::optional<RecordNumber> found;
     for (const RecordNumber r : records) {
-        if (r >= first && r < found) found = r;
+        if (inTableOf(entries, key, r) && (!found || r < *found)) found = r;
     }
-    return found == end ? std::nullopt : std::optional<RecordNumber>(found);
+    return found;
 }
 
 PackedEntrySet::PackedEntrySet(const std::array<std::span<const TSL>, kLetterBucketCount>& tables) {

@@ -91,6 +91,9 @@ inline std::uint64_t anagramLetterSet(std::string_view text) {
 std::span<const RecordNumber> recordsWithKey(const PackedEntries& entries, std::string_view key);
 std::span<const RecordNumber> recordsWithKeyPrefix(const PackedEntries& entries, std::string_view prefix);
 
+// True when record r is in the table of key's initial.
+bool inTableOf(const PackedEntries& entries, std::string_view key, RecordNumber r);
+
 // The key lookup: the first record, in table order, of the key's table whose
 // key equals key ignoring case; nothing when there is none. The same of the
 // records found already for the key (recordsWithKey).

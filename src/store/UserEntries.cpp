@@ -158,10 +158,6 @@ void addUserFile(UserEntries& into, const std::string& file, std::string bytes) 
 }
 
 void appendMeanings(std::string_view expansion, std::vector<std::string_view>& meanings) {
-    if (!opensWithMarker(expansion)) {
-        meanings.push_back(withoutBlanks(expansion));
-        return;
-    }
     for (const std::string_view piece : splitMeanings(expansion)) meanings.push_back(withoutBlanks(piece));
 }
 
