@@ -3,6 +3,7 @@
 // the user's entries, and an entry added in one window found in every one.
 
 #include "app/TSAFrm.h"
+#include "common/Controls.h"
 #include "common/DictionaryControls.h"
 #include "common/DictionaryInput.h"
 #include "common/ScriptedDialogs.h"
@@ -12,7 +13,6 @@
 #include "store/generated/AcronymCounts.h"
 #include "views/DictionaryPage.h"
 
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QtTest>
 
@@ -78,9 +78,9 @@ private slots:
         TSAFrm first;
         TSAFrm second;
         dialogs.inputAnswers << "QQZZ" << "Quiz";
-        QLabel* label3 = first.dictionaryPage().findChild<QLabel*>("Label3");
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), label3->mapToGlobal(QPoint(2, 2)));
-        QCoreApplication::sendEvent(label3, &rightClick);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        termora::testing::rightClick(*first.dictionaryPage().findChild<QLabel*>("Label3"));
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(first.windowTitle(), caption(3, 2));
         QCOMPARE(second.windowTitle(), caption(3, 2));

@@ -11,6 +11,7 @@
 
 #include "app/TermoraApplication.h"
 #include "app/TSAFrm.h"
+#include "common/Controls.h"
 #include "common/ScriptedDialogs.h"
 #include "platform/ConnectionState.h"
 #include "platform/Downloader.h"
@@ -20,7 +21,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,9 +146,7 @@ private slots:
         click("spdFreeware");
         m_dialogs.inputAnswers << "XER" << "Extended Entry Record";
         auto* label = child<QLabel>("Label3");
-        const QPoint inside = label->rect().center();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, label->mapToGlobal(inside));
-        QCoreApplication::sendEvent(label, &rightClick);
+        termora::testing::rightClick(*label, label->rect().center());
         QCOMPARE(m_dialogs.inputs.size(), 2);
         auto* find = child<QLineEdit>("Find");
         find->clear();

@@ -1,5 +1,6 @@
 // The maintainers' tools: full-listing code, record export, add-entry dialogs.
 
+#include "common/Controls.h"
 #include "common/DictionaryControls.h"
 #include "common/DictionaryInput.h"
 #include "common/FixtureStore.h"
@@ -17,7 +18,6 @@
 #include "views/ResultGridModel.h"
 #include "views/ResultListModel.h"
 
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,15 +27,7 @@ using termora::DictionaryPage;
 using termora::DictionarySource;
 using termora::MaintenanceTools;
 using termora::testing::DictionaryControls;
-
-namespace {
-
-void rightClick(QWidget* widget) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-}  // namespace
+using termora::testing::rightClick;
 
 class MaintenanceToolsTest : public QObject {
     Q_OBJECT
@@ -56,6 +48,8 @@ private slots:
     void init() {
         m_page = std::make_unique<DictionaryPage>(m_source);
         m_tools = new MaintenanceTools(*m_page, m_source);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
         QFile::remove(newTxt());
         QDir(newTxt()).removeRecursively();
         QFile::remove(termora::tools::exportPath());
@@ -102,9 +96,9 @@ private slots:
     void counterRightClickTogglesTheExportButton() {
         const DictionaryControls ui(*m_page);
         QVERIFY(ui.Button3->isHidden());
-        rightClick(ui.NI);
+        rightClick(*ui.NI);
         QVERIFY(!ui.Button3->isHidden());
-        rightClick(ui.NI);
+        rightClick(*ui.NI);
         QVERIFY(ui.Button3->isHidden());
         QVERIFY(ui.Kar->isHidden());
         QCOMPARE(ui.Kar->currentText(), QString("A"));
@@ -166,7 +160,7 @@ private slots:
         if (before != "<missing>") QVERIFY(termora::testing::writeFile(newTxt(), before));
         termora::testing::DialogScript dialogs;
         for (const QString& answer : answers) dialogs.inputAnswers.enqueue(answer);
-        rightClick(DictionaryControls(*m_page).Label3);
+        rightClick(*DictionaryControls(*m_page).Label3);
         QCOMPARE(dialogs.inputs.size(), 2);  // the second box comes even after a cancel
         QCOMPARE(dialogs.inputs[0].caption, QString("Tambah Data"));
         QCOMPARE(dialogs.inputs[0].prompt, QString("Singkatan"));
@@ -182,6 +176,8 @@ private slots:
         DictionaryPage page(source);
         MaintenanceTools tools(page, source);
         DictionaryPage otherWindowsPage(source);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
         const DictionaryControls ui(page);
         termora::testing::typeSearch(ui, "zzq");
         QCOMPARE(termora::testing::listedKeys(ui), QStringList{});
@@ -189,7 +185,7 @@ private slots:
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << "ZZQ" << "Zed's Queue" << "ram" << "Rapid Access Mine" << "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
                              << "Alphabet";
-        for (int entry = 0; entry < 3; ++entry) rightClick(ui.Label3);
+        for (int entry = 0; entry < 3; ++entry) rightClick(*ui.Label3);
         termora::testing::typeSearch(ui, "zzq");
         QCOMPARE(termora::testing::listedKeys(ui), QStringList{"ZZQ"});
         QCOMPARE(ui.Kep->toPlainText(), QString("Zed's Queue"));
@@ -213,7 +209,7 @@ private slots:
         QCOMPARE(newTxt(), data.filePath("fresh/termora/New.txt"));
         termora::testing::DialogScript dialogs;
         dialogs.inputAnswers << "XER" << "XML Encoding Rules";
-        rightClick(DictionaryControls(*m_page).Label3);
+        rightClick(*DictionaryControls(*m_page).Label3);
         QCOMPARE(termora::testing::readFile(newTxt()), QByteArray("(S:'XER';L:'XML Encoding Rules'),\r\n"));
         QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/New.txt"));
         qputenv("XDG_DATA_HOME", dataHome);

@@ -1,6 +1,7 @@
 // The dictionary page driven as a person drives it, with the mouse and the
 // keyboard, over the fixture store; checked by what the page shows.
 
+#include "common/Controls.h"
 #include "common/DictionaryControls.h"
 #include "common/DictionaryInput.h"
 #include "common/FixtureStore.h"
@@ -27,6 +28,7 @@ using termora::testing::columnsInView;
 using termora::testing::drawnHighlighted;
 using termora::testing::listedKeys;
 using termora::testing::onScreen;
+using termora::testing::rightClick;
 
 namespace {
 
@@ -36,15 +38,6 @@ QStringList enabledLengthButtons(DictionaryPage& page) {
         if (page.findChild<QPushButton*>(QStringLiteral("t%1").arg(n))->isEnabled()) enabled << QString::number(n);
     }
     return enabled;
-}
-
-// The right button as the window system delivers it: the click, then the
-// context-menu request at the same place.
-void rightClick(QWidget& widget) {
-    const QPoint place(5, 5);
-    QTest::mouseClick(&widget, Qt::RightButton, {}, place);
-    QContextMenuEvent request(QContextMenuEvent::Mouse, place, widget.mapToGlobal(place));
-    QCoreApplication::sendEvent(&widget, &request);
 }
 
 QStringList checkedMethods(DictionaryPage& page) {
